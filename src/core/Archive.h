@@ -1,0 +1,44 @@
+#pragma once
+
+#include "RecordFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// The composite operations of a user action on one archive. Each call is one action: it opens
+// (or creates) the file, takes the lock, does its steps and closes the file before returning.
+// Positions are 1-based as the user sees them. Every failure throws ArchiveError.
+class Archive
+{
+public:
+    struct Loaded
+    {
+        qint64 position; // 1-based
+        QByteArray bytes;
+    };
+
+    Archive(QString path, int recordSize) : m_path(std::move(path)), m_recordSize(recordSize) {}
+
+    const QString &path() const { return m_path; }
+    int recordSize() const { return m_recordSize; }
+
+    void touch() const;    // open or create, then close
+    qint64 count() const;
+    std::optional<Loaded> readFirst() const;
+    std::optional<Loaded> readLast() const;
+    std::optional<Loaded> readAt(qint64 position) const; // nullopt past the end
+    qint64 append(const QByteArray &record) const;         // the new record's position
+    void overwrite(qint64 position, const QByteArray &record) const;
+    // Overwrites only while the stored record still equals `expected`, checked under the same
+    // write lock; returns false (writing nothing) when another copy changed it meanwhile.
+    bool overwriteIfUnchanged(qint64 position, const QByteArray &record, const QByteArray &expected) const;
+    // Visits every whole record in file order (index is 0-based); return false to stop.
+    void scan(const std::function<bool(qint64, const char *)> &visit) const;
+
+private:
+    QString m_path;
+    int m_recordSize;
+};

@@ -1,0 +1,201 @@
+#include "RecordFile.h"
+
+#include "SysIo.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+
+namespace {
+
+// The lock byte lies at 4 GiB, far past any archive, so a lock blocks no reader of the data.
+constexpr off_t kLockOffset = off_t(1) << 32;
+int g_lockDeadlineMs = 5000;
+
+} // namespace
+
+RecordFile::RecordFile(QString path, int recordSize) : m_path(std::move(path)), m_recordSize(recordSize)
+{
+}
+
+RecordFile::~RecordFile()
+{
+    if (m_fd >= 0)
+        SysIo::close(m_fd);
+}
+
+int RecordFile::lockDeadlineMs() { return g_lockDeadlineMs; }
+void RecordFile::setLockDeadlineMs(int ms) { g_lockDeadlineMs = ms; }
+
+void RecordFile::fail(const char *step) const
+{
+    throw ArchiveError(QStringLiteral("%1: %2 failed: %3")
+                           .arg(m_path, QLatin1StringView(step), QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+void RecordFile::openOrCreate(Access access)
+{
+    if (m_fd >= 0)
+        close();
+    const QByteArray native = QFile::encodeName(m_path);
+    // The open comes first; only a file that does not exist is created, and O_EXCL makes sure an
+    // existing one (made meanwhile by another copy) is never replaced. No O_TRUNC, ever.
+    for (int attempt = 0; attempt < 3 && m_fd < 0; ++attempt) {
+        m_fd = SysIo::open(native.constData(), O_RDWR | O_CLOEXEC);
+        if (m_fd >= 0 || errno != ENOENT)
+            break;
+        m_fd = SysIo::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (m_fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (m_fd < 0)
+        fail("open");
+    m_index = 0;
+    m_written = false;
+    lock(access);
+}
+
+void RecordFile::lock(Access access)
+{
+    struct flock fl;
+    std::memset(&fl, 0, sizeof fl);
+    fl.l_type = access == Access::Write ? F_WRLCK : F_RDLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = kLockOffset;
+    fl.l_len = 1;
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        if (SysIo::fcntl(m_fd, F_OFD_SETLK, &fl) == 0)
+            return;
+        if (errno != EACCES && errno != EAGAIN)
+            break; // a file system without locks would fail every action: go on unlocked
+        if (timer.elapsed() >= g_lockDeadlineMs) {
+            const int saved = errno;
+            SysIo::close(m_fd);
+            m_fd = -1;
+            errno = saved;
+            fail("lock");
+        }
+        QThread::msleep(20);
+    }
+    if (errno == EINVAL || errno == ENOLCK || errno == EOPNOTSUPP)
+        return;
+    const int saved = errno;
+    SysIo::close(m_fd);
+    m_fd = -1;
+    errno = saved;
+    fail("lock");
+}
+
+qint64 RecordFile::count()
+{
+    // lseek rather than fstat: an SMB client may answer fstat from a stale cache.
+    const off_t size = SysIo::lseek(m_fd, 0, SEEK_END);
+    if (size < 0)
+        fail("size");
+    return qint64(size) / m_recordSize;
+}
+
+void RecordFile::seek(qint64 index)
+{
+    if (index < 0 || index > count()) {
+        errno = EINVAL;
+        fail("seek");
+    }
+    m_index = index;
+}
+
+bool RecordFile::atEnd()
+{
+    return m_index >= count();
+}
+
+QByteArray RecordFile::read()
+{
+    QByteArray buf(m_recordSize, Qt::Uninitialized);
+    qsizetype done = 0;
+    const off_t base = off_t(m_index) * m_recordSize;
+    while (done < m_recordSize) {
+        const ssize_t n = SysIo::pread(m_fd, buf.data() + done, size_t(m_recordSize - done), base + done);
+        if (n < 0)
+            fail("read");
+        if (n == 0) {
+            errno = EIO;
+            fail("read (past the end)");
+        }
+        done += n;
+    }
+    ++m_index;
+    return buf;
+}
+
+void RecordFile::write(const QByteArray &record)
+{
+    if (record.size() != m_recordSize) {
+        errno = EINVAL;
+        fail("write (wrong record size)");
+    }
+    const off_t base = off_t(m_index) * m_recordSize;
+    // One unbuffered write; a short write (disk full) is reported, never taken for success.
+    const ssize_t n = SysIo::pwrite(m_fd, record.constData(), size_t(m_recordSize), base);
+    m_written = true;
+    if (n < 0)
+        fail("write");
+    if (n != m_recordSize) {
+        errno = ENOSPC;
+        fail("write (short)");
+    }
+    ++m_index;
+}
+
+void RecordFile::close()
+{
+    if (m_fd < 0)
+        return;
+    const int fd = m_fd;
+    m_fd = -1;
+    // A save reported as done has reached the disk.
+    if (m_written && SysIo::fdatasync(fd) != 0 && errno != EINVAL) {
+        const int saved = errno;
+        SysIo::close(fd);
+        errno = saved;
+        fail("sync");
+    }
+    if (SysIo::close(fd) != 0)
+        fail("close");
+}
+
+void RecordFile::scan(const std::function<bool(qint64, const char *)> &visit)
+{
+    const qint64 n = count();
+    constexpr qint64 kBlockBytes = 1 << 20;
+    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_recordSize);
+    QByteArray block(perBlock * m_recordSize, Qt::Uninitialized);
+    for (qint64 first = 0; first < n; first += perBlock) {
+        const qint64 records = qMin(perBlock, n - first);
+        const qint64 bytes = records * m_recordSize;
+        qint64 done = 0;
+        while (done < bytes) {
+            const ssize_t got = SysIo::pread(m_fd, block.data() + done, size_t(bytes - done),
+                                             off_t(first * m_recordSize + done));
+            if (got < 0)
+                fail("read");
+            if (got == 0) {
+                errno = EIO;
+                fail("read (file shrank)");
+            }
+            done += got;
+        }
+        for (qint64 i = 0; i < records; ++i) {
+            m_index = first + i + 1;
+            if (!visit(first + i, block.constData() + i * m_recordSize))
+                return;
+        }
+    }
+    m_index = n;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+
+// Every system call the archive and file writers make goes through this table, so a test can
+// make the k-th call fail (once, or from then on) and check that nothing is lost.
+namespace SysIo {
+
+enum class Call { Open, Close, PRead, PWrite, LSeek, Fcntl, FDataSync };
+
+int open(const char *path, int flags, mode_t mode = 0);
+int close(int fd);
+ssize_t pread(int fd, void *buf, size_t count, off_t offset);
+ssize_t pwrite(int fd, const void *buf, size_t count, off_t offset);
+off_t lseek(int fd, off_t offset, int whence);
+int fcntl(int fd, int cmd, void *arg);
+int fdatasync(int fd);
+
+// A fault hook: called before each call; returning an errno value (> 0) makes the call fail with
+// it without reaching the system. For PWrite, returning -1 writes half the bytes and then
+// reports success for those (a short write, as on a disk that fills up).
+using FaultHook = std::function<int(Call)>;
+void setFaultHook(FaultHook hook);
+void clearFaultHook();
+
+} // namespace SysIo

@@ -1,0 +1,57 @@
+#include "FakePlatform.h"
+
+#include <QtTest>
+
+void RecordingMessages::show(QWidget *, MessageKind kind, const QString &text)
+{
+    shown.append({kind, text});
+}
+
+bool RecordingMessages::ask(QWidget *, const QString &text)
+{
+    questions << text;
+    if (m_answers.empty())
+        qFatal("Unexpected question with no scripted answer: %s", qPrintable(text));
+    const bool yes = m_answers.front();
+    m_answers.pop_front();
+    return yes;
+}
+
+QString ScriptedFileDialogs::getOpenFileName(QWidget *, const QString &title, const QString &folder,
+                                             const QString &filter)
+{
+    requests.append({title, folder, filter});
+    if (m_paths.empty())
+        qFatal("Unexpected file dialog with no scripted answer: %s", qPrintable(title));
+    const QString path = m_paths.front();
+    m_paths.pop_front();
+    return path;
+}
+
+QString ScriptedFileDialogs::getSaveFileName(QWidget *parent, const QString &title, const QString &path,
+                                             const QString &filter)
+{
+    return getOpenFileName(parent, title, path, filter);
+}
+
+FakePlatform::FakePlatform()
+{
+    Environment e = Environment::current();
+    e.messages = &messages;
+    e.shell = &shell;
+    e.fileDialogs = &fileDialogs;
+    e.clock = &clock;
+    e.sound = &sound;
+    Environment::install(e);
+}
+
+FakePlatform::~FakePlatform()
+{
+    Environment e = Environment::current();
+    e.messages = nullptr;
+    e.shell = nullptr;
+    e.fileDialogs = nullptr;
+    e.clock = nullptr;
+    e.sound = nullptr;
+    Environment::install(e);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// Renders a window offscreen to a PNG, at a given size when one is given. Set QUADRIVO_SHOTS to a
+// folder to keep the pictures of the window tests for a look.
+namespace WindowShot {
+
+bool save(QWidget *window, const QString &path, QSize size = {});
+// Saves into $QUADRIVO_SHOTS/<name>.png when that variable is set; does nothing otherwise.
+void keep(QWidget *window, const QString &name, QSize size = {});
+
+} // namespace WindowShot

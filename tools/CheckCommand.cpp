@@ -1,0 +1,7 @@
+#include "ToolCommands.h"
+
+int runCheck(const QStringList &)
+{
+    ToolOutput::err(QStringLiteral("quadrivo-tool: this command is not available yet"));
+    return 2;
+}
