@@ -1,0 +1,166 @@
+#include "TestFolder.h"
+
+#include "core/Archive.h"
+#include "core/RecordFile.h"
+
+#include <QtTest>
+
+namespace {
+
+constexpr int R = 16;
+
+QByteArray rec(char c) { return QByteArray(R, c); }
+
+} // namespace
+
+class TestRecordFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void missingArchiveIsCreatedEmpty();
+    void partialTailIsIgnoredAndOverwritten();
+    void overwriteTouchesOnlyItsRecord();
+    void navigationReads();
+    void existingUnopenableFileIsNeverRecreated();
+    void missingFolderFails();
+    void overwriteIfUnchangedDetectsAnotherWriter();
+    void scanVisitsInFileOrderAcrossBlocks();
+    void writeLockWaitsThenFails();
+};
+
+void TestRecordFile::missingArchiveIsCreatedEmpty()
+{
+    TestFolder dir;
+    Archive a(dir.file(QStringLiteral("Clienti.pro")), R);
+    QCOMPARE(a.count(), 0);
+    QVERIFY(dir.exists(QStringLiteral("Clienti.pro")));
+    QVERIFY(!a.readFirst().has_value());
+    QVERIFY(!a.readLast().has_value());
+    QCOMPARE(a.append(rec('a')), 1);
+    QCOMPARE(dir.read(QStringLiteral("Clienti.pro")), rec('a'));
+}
+
+void TestRecordFile::partialTailIsIgnoredAndOverwritten()
+{
+    TestFolder dir;
+    dir.write(QStringLiteral("a.pro"), rec('1') + rec('2') + QByteArray(10, 'x'));
+    Archive a(dir.file(QStringLiteral("a.pro")), R);
+    QCOMPARE(a.count(), 2);
+    int visited = 0;
+    a.scan([&](qint64, const char *) {
+        ++visited;
+        return true;
+    });
+    QCOMPARE(visited, 2);
+    QCOMPARE(a.append(rec('3')), 3);
+    QCOMPARE(dir.read(QStringLiteral("a.pro")), rec('1') + rec('2') + rec('3'));
+}
+
+void TestRecordFile::overwriteTouchesOnlyItsRecord()
+{
+    TestFolder dir;
+    QByteArray content;
+    for (char c = 'a'; c < 'a' + 9; ++c)
+        content += rec(c);
+    dir.write(QStringLiteral("a.pro"), content);
+    Archive a(dir.file(QStringLiteral("a.pro")), R);
+    a.overwrite(7, rec('Z'));
+    QByteArray expected = content;
+    expected.replace(6 * R, R, rec('Z'));
+    QCOMPARE(dir.read(QStringLiteral("a.pro")), expected);
+}
+
+void TestRecordFile::navigationReads()
+{
+    TestFolder dir;
+    dir.write(QStringLiteral("a.pro"), rec('a') + rec('b') + rec('c'));
+    Archive a(dir.file(QStringLiteral("a.pro")), R);
+    QCOMPARE(a.readFirst()->position, 1);
+    QCOMPARE(a.readFirst()->bytes, rec('a'));
+    QCOMPARE(a.readLast()->position, 3);
+    QCOMPARE(a.readLast()->bytes, rec('c'));
+    QCOMPARE(a.readAt(2)->bytes, rec('b'));
+    QVERIFY(!a.readAt(4).has_value());
+    QVERIFY(!a.readAt(0).has_value());
+}
+
+void TestRecordFile::existingUnopenableFileIsNeverRecreated()
+{
+    TestFolder dir;
+    // A directory in the archive's place cannot be opened for writing, even by root.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Clienti.pro")));
+    Archive a(dir.file(QStringLiteral("Clienti.pro")), R);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, a.count());
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, a.append(rec('a')));
+    QVERIFY(QFileInfo(dir.file(QStringLiteral("Clienti.pro"))).isDir());
+}
+
+void TestRecordFile::missingFolderFails()
+{
+    TestFolder dir;
+    Archive a(dir.file(QStringLiteral("nowhere/Clienti.pro")), R);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, a.touch());
+}
+
+void TestRecordFile::overwriteIfUnchangedDetectsAnotherWriter()
+{
+    TestFolder dir;
+    dir.write(QStringLiteral("a.pro"), rec('a') + rec('b'));
+    Archive a(dir.file(QStringLiteral("a.pro")), R);
+    QVERIFY(a.overwriteIfUnchanged(2, rec('c'), rec('b')));
+    QCOMPARE(dir.read(QStringLiteral("a.pro")), rec('a') + rec('c'));
+    QVERIFY(!a.overwriteIfUnchanged(2, rec('d'), rec('b')));
+    QCOMPARE(dir.read(QStringLiteral("a.pro")), rec('a') + rec('c'));
+}
+
+void TestRecordFile::scanVisitsInFileOrderAcrossBlocks()
+{
+    TestFolder dir;
+    // Large records so the scan needs several 1 MiB blocks.
+    constexpr int big = 4886;
+    constexpr int n = 700;
+    QByteArray content;
+    for (int i = 0; i < n; ++i) {
+        QByteArray r(big, '\0');
+        std::memcpy(r.data(), &i, sizeof i);
+        content += r;
+    }
+    dir.write(QStringLiteral("2024.pre"), content);
+    QList<int> seen;
+    Archive(dir.file(QStringLiteral("2024.pre")), big).scan([&](qint64 index, const char *bytes) {
+        int v;
+        std::memcpy(&v, bytes, sizeof v);
+        if (v != index)
+            return false;
+        seen << v;
+        return true;
+    });
+    QCOMPARE(seen.size(), n);
+}
+
+void TestRecordFile::writeLockWaitsThenFails()
+{
+    TestFolder dir;
+    const QString path = dir.file(QStringLiteral("a.pro"));
+    RecordFile::setLockDeadlineMs(300);
+    RecordFile holder(path, R);
+    holder.openOrCreate(RecordFile::Access::Write);
+    // Another open file description of the same file (as another copy of the program has).
+    Archive other(path, R);
+    QElapsedTimer t;
+    t.start();
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, other.append(rec('a')));
+    QVERIFY(t.elapsed() >= 300);
+    QVERIFY(t.elapsed() < 1300);
+    holder.close();
+    QCOMPARE(other.append(rec('a')), 1);
+    // Readers share.
+    RecordFile reader(path, R);
+    reader.openOrCreate(RecordFile::Access::Read);
+    QCOMPARE(other.count(), 1);
+    reader.close();
+    RecordFile::setLockDeadlineMs(5000);
+}
+
+QTEST_APPLESS_MAIN(TestRecordFile)
+#include "tst_recordfile.moc"
