@@ -1,11 +1,47 @@
+#include "Areas.h"
 #include "platform/QtPlatform.h"
+#include "shell/TfrmAvvio.h"
+#include "shell/TfrmCambiaPassword.h"
+#include "shell/TfrmPassword.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLocale>
+
+namespace {
+
+// Italian conventions for the whole process: comma as decimal separator, day/month/year dates.
+void setProcessFormats()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // Some platforms name no icon folders of their own; the desktop's shared one holds breeze.
+    const QString icons = QStringLiteral("/usr/share/icons");
+    if (!QIcon::themeSearchPaths().contains(icons))
+        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << icons);
+    QIcon::setThemeName(QStringLiteral("breeze"));
+    const QString sans = QStringLiteral("Liberation Sans");
+    if (QFontDatabase::families().contains(sans)) {
+        QFont font(sans);
+        font.setPointSizeF(QApplication::font().pointSizeF());
+        QApplication::setFont(font);
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The name, not an explicit display name: with one set, the desktop would append it to every
+    // caption (" Quadrivo - Accesso — Quadrivo"). Message boxes still read "Quadrivo".
+    QApplication::setApplicationName(QStringLiteral("Quadrivo"));
+    QApplication::setApplicationVersion(QStringLiteral(QUADRIVO_VERSION));
+    // The program ends only when the user leaves it (password window or main menu), never because
+    // a window was hidden on the way from one window to the next.
+    QApplication::setQuitOnLastWindowClosed(false);
+    setProcessFormats();
+
     QtMessageService messages;
     QtShellService shell;
     QtFileDialogService fileDialogs;
@@ -19,7 +55,19 @@ int main(int argc, char *argv[])
     e.sound = &sound;
     e.programFolder = QCoreApplication::applicationDirPath();
     Environment::install(e);
-    QLabel label(QStringLiteral("Quadrivo"));
-    label.show();
+
+    // The long-lived windows, the password window first: it is the main window.
+    TfrmPassword password;
+    TfrmCambiaPassword changePassword;
+    TfrmAvvio menu;
+    registerAreas(menu);
+    password.setChangeWindow(&changePassword);
+    password.setMainMenu(&menu);
+
+    QObject::connect(&password, &TfrmPassword::endRequested, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&menu, &TfrmAvvio::endRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    password.show();
     return app.exec();
 }

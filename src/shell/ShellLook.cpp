@@ -1,0 +1,97 @@
+#include "ShellLook.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace ShellLook {
+
+QString picturePath(const QString &name)
+{
+    return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
+}
+
+QLabel *pictureLabel(const QString &objectName, const QString &picture, int size, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    const qreal ratio = parent ? parent->devicePixelRatioF() : 1.0;
+    QPixmap pixmap = QIcon(picturePath(picture)).pixmap(QSize(size, size), ratio);
+    label->setPixmap(pixmap);
+    label->setFixedSize(size, size);
+    return label;
+}
+
+QLabel *themeIconLabel(const QString &objectName, const QString &iconName, int size, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    const qreal ratio = parent ? parent->devicePixelRatioF() : 1.0;
+    label->setPixmap(QIcon::fromTheme(iconName).pixmap(QSize(size, size), ratio));
+    label->setFixedSize(size, size);
+    return label;
+}
+
+QWidget *headerBand(const QString &subtitle, QWidget *parent)
+{
+    auto *band = new QWidget(parent);
+    band->setObjectName(QStringLiteral("bkgIntestazione"));
+    band->setAttribute(Qt::WA_StyledBackground);
+    band->setStyleSheet(
+        QStringLiteral("#bkgIntestazione { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
+                       " stop:0 #1f3b63, stop:1 #2f6db3); }"
+                       "#bkgIntestazione QLabel { color: white; background: transparent; }"));
+    auto *row = new QHBoxLayout(band);
+    row->setContentsMargins(18, 12, 18, 12);
+    row->setSpacing(14);
+    row->addWidget(pictureLabel(QStringLiteral("imgLogo"), QStringLiteral("quadrivo"), 48, band));
+    auto *words = new QVBoxLayout;
+    words->setSpacing(0);
+    auto *name = new QLabel(QStringLiteral("Quadrivo"), band);
+    QFont nameFont = name->font();
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.8);
+    nameFont.setBold(true);
+    name->setFont(nameFont);
+    words->addWidget(name);
+    if (!subtitle.isEmpty()) {
+        auto *sub = new QLabel(subtitle, band);
+        words->addWidget(sub);
+    }
+    row->addLayout(words, 1);
+    return band;
+}
+
+void setFixedDialogFrame(QWidget *window)
+{
+    // Dialogs keep their dialog type, so the desktop keeps them above the window that opened them.
+    const Qt::WindowFlags type = qobject_cast<QDialog *>(window) ? Qt::Dialog : Qt::Window;
+    window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void centreOver(QWidget *window, const QWidget *over)
+{
+    if (!over || !over->isVisible()) {
+        centreOnScreen(window);
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(over->frameGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace ShellLook
