@@ -90,6 +90,24 @@ bool Archive::overwriteIfUnchanged(qint64 position, const QByteArray &record, co
     return true;
 }
 
+std::optional<QByteArray> Archive::modify(qint64 position, const Change &change) const
+{
+    RecordFile f(m_path, m_recordSize);
+    f.openOrCreate(RecordFile::Access::Write);
+    if (position < 1 || position > f.count()) {
+        f.close();
+        return std::nullopt;
+    }
+    f.seek(position - 1);
+    std::optional<QByteArray> updated = change(f.read());
+    if (updated) {
+        f.seek(position - 1);
+        f.write(*updated);
+    }
+    f.close();
+    return updated;
+}
+
 void Archive::scan(const std::function<bool(qint64, const char *)> &visit) const
 {
     RecordFile f(m_path, m_recordSize);

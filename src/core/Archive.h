@@ -35,6 +35,12 @@ public:
     // Overwrites only while the stored record still equals `expected`, checked under the same
     // write lock; returns false (writing nothing) when another copy changed it meanwhile.
     bool overwriteIfUnchanged(qint64 position, const QByteArray &record, const QByteArray &expected) const;
+    // Reads the record at `position` and writes back what `change` makes of it, holding the write
+    // lock across both, so two copies updating one record (a stock count) never lose an update.
+    // `change` returns nullopt to write nothing. Returns the record as written, or nullopt when
+    // the position is past the end or nothing was written.
+    using Change = std::function<std::optional<QByteArray>(const QByteArray &)>;
+    std::optional<QByteArray> modify(qint64 position, const Change &change) const;
     // Visits every whole record in file order (index is 0-based); return false to stop.
     void scan(const std::function<bool(qint64, const char *)> &visit) const;
 

@@ -60,11 +60,16 @@ bool IniFile::load(const QString &path)
 bool IniFile::save(const QString &path) const
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered and flushed by hand: a buffered write reports success on a full disk, and only
+    // the flush inside commit() fails, which some Qt versions miss, putting an empty file in
+    // place of the old one.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = toBytes();
-    if (f.write(bytes) != bytes.size())
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
+        f.cancelWriting();
         return false;
+    }
     return f.commit();
 }
 

@@ -72,7 +72,9 @@ void RecordFile::lock(Access access)
     for (;;) {
         if (SysIo::fcntl(m_fd, F_OFD_SETLK, &fl) == 0)
             return;
-        if (errno != EACCES && errno != EAGAIN)
+        // The SMB client reports a range that another workstation holds as EIO, not EAGAIN: wait
+        // for it like any other holder (a real I/O error fails all the same at the deadline).
+        if (errno != EACCES && errno != EAGAIN && errno != EIO)
             break; // a file system without locks would fail every action: go on unlocked
         if (timer.elapsed() >= g_lockDeadlineMs) {
             const int saved = errno;

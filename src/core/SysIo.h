@@ -20,7 +20,8 @@ int fdatasync(int fd);
 
 // A fault hook: called before each call; returning an errno value (> 0) makes the call fail with
 // it without reaching the system. For PWrite, returning -1 writes half the bytes and then
-// reports success for those (a short write, as on a disk that fills up).
+// reports success for those (a short write, as on a disk that fills up); for PRead it reads half
+// the bytes asked for (a short read, as over a network share).
 using FaultHook = std::function<int(Call)>;
 void setFaultHook(FaultHook hook);
 void clearFaultHook();

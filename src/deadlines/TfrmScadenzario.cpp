@@ -1,0 +1,354 @@
+// The deadline card: the fields of one record of the open year's file, its save checks, and the
+// switch between the start panel and the card.
+#include "TfrmScadenzario.h"
+
+#include "ScadenzarioRecord.h"
+#include "ScadenzarioRules.h"
+#include "checks/CheckWindows.h"
+#include "core/TextField.h"
+#include "shell/card/CardSection.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <utility>
+#include <vector>
+
+using namespace Scadenzario;
+
+namespace {
+
+CardWindow::Config cardConfig()
+{
+    CardWindow::Config config(Scadenzario::layout(), QString(), ScadenzarioRules::caption(), HelpPage::Scadenzario);
+    config.insertedMessage = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
+    return config;
+}
+
+// New's text and Duplicate's reset come from the rules, one definition for both.
+FieldOptions optionsFor(int field, FieldOptions options = {})
+{
+    options.defaultText = ScadenzarioRules::newText(field);
+    options.clearOnDuplicate = ScadenzarioRules::resetByDuplicate(field);
+    return options;
+}
+
+QLabel *smallCaption(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    return label;
+}
+
+// A framed group like the card's sections: a bold title over fields in the window's font.
+QGroupBox *groupBox(const QString &title, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    QFont bold = parent->font();
+    bold.setBold(true);
+    box->setFont(bold);
+    return box;
+}
+
+void plainFonts(QGroupBox *box)
+{
+    QFont plain = box->font();
+    plain.setBold(false); // set, not inherited: the title's bold must not reach the fields
+    for (QWidget *w : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->objectName() != QStringLiteral("lblAnno"))
+            w->setFont(plain);
+    }
+}
+
+} // namespace
+
+AreaWindow *createTfrmScadenzario(QWidget *parent) { return new TfrmScadenzario(parent); }
+
+TfrmScadenzario::TfrmScadenzario(QWidget *parent) : CardWindow(cardConfig(), parent)
+{
+    setObjectName(QStringLiteral("TfrmScadenzario"));
+    lblFile = new QLabel(content());
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->hide();
+    addCommands();
+    addSections();
+    addStartPanel();
+    finishCard();
+}
+
+QString TfrmScadenzario::archivePath() const { return lblFile->text(); }
+
+QString TfrmScadenzario::openYear() const { return lblAnno->text(); }
+
+bool TfrmScadenzario::startPanelShown() const { return !panAvvio->isHidden(); }
+
+void TfrmScadenzario::addCommands()
+{
+    addCommand(CardCommand::Nuovo);
+    addCommand(CardCommand::Duplica);
+    addCommand(CardCommand::Salva);
+    addCommandSeparator();
+    addCommand(CardCommand::Trova);
+    addCommand({QStringLiteral("cmdImporta"), QStringLiteral("document-print-preview"), QStringLiteral("Anteprima"),
+                QStringLiteral("Visualizza l'anteprima di stampa.")});
+    addCommand(CardCommand::Stampa);
+    addCommand(CardCommand::Esporta);
+    addCommandSeparator();
+    addCommand({QStringLiteral("cmdDaConfermare"), QStringLiteral("view-calendar-upcoming-events"),
+                QStringLiteral("Da confermare"),
+                QStringLiteral("Visualizza l'elenco degli appuntamenti in attesa di conferma.")});
+    addCommand({QStringLiteral("cmdDaEffettuare"), QStringLiteral("view-task"), QStringLiteral("Da effettuare"),
+                QStringLiteral("Visualizza il riepilogo dei pagamenti da effettuare, sia scaduti che non.")});
+    addCommand({QStringLiteral("cmdEffettuate"), QStringLiteral("task-complete"), QStringLiteral("Effettuati"),
+                QStringLiteral("Visualizza il riepilogo storico dei pagamenti effettuati.")});
+    addCommandSeparator();
+    addCommand(CardCommand::Guida);
+    addCommand(CardCommand::Esci);
+}
+
+// The first line of the card: the date with the year in large type, the time, the notice.
+void TfrmScadenzario::addDateAndTime()
+{
+    const auto listCombo = [this](QWidget *parent, int field, const QStringList &items) {
+        auto *combo = new QComboBox(parent); // parented first: the focus frame lives beside it
+        combo->setObjectName(QStringLiteral("txt") + recordLayout().name(field));
+        combo->setEditable(false);
+        combo->setMaxVisibleItems(16);
+        combo->addItems(items);
+        combo->setCurrentIndex(-1);
+        combo->setMinimumContentsLength(field == Mese ? 9 : 2);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        // Values come only from the list: typing is blocked, Enter goes on to the next field. A
+        // list that cannot be edited never holds a text outside its items: a record's "5" or
+        // "marzo" shows as an empty choice, to be picked again before saving.
+        bindField(field, combo, optionsFor(field, KeyRule::NoTyping));
+        return combo;
+    };
+
+    auto *dateBox = groupBox(QStringLiteral(" Data scadenza: "), content());
+    auto *dateGrid = new QGridLayout(dateBox);
+    dateGrid->setHorizontalSpacing(12);
+    QComboBox *giorno = listCombo(dateBox, Giorno, ScadenzarioRules::days());
+    QComboBox *mese = listCombo(dateBox, Mese, ScadenzarioRules::months());
+    lblAnno = new QLabel(dateBox);
+    lblAnno->setObjectName(QStringLiteral("lblAnno"));
+    QFont yearFont = lblAnno->font();
+    yearFont.setPointSizeF(yearFont.pointSizeF() * 2.2);
+    yearFont.setBold(true);
+    lblAnno->setFont(yearFont);
+    QPalette yearColour = lblAnno->palette();
+    yearColour.setColor(QPalette::WindowText, QColor(0x1b, 0x3a, 0x63));
+    lblAnno->setPalette(yearColour);
+    lblAnno->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    dateGrid->addWidget(smallCaption(QStringLiteral("Giorno:"), dateBox), 0, 0);
+    dateGrid->addWidget(smallCaption(QStringLiteral("Mese:"), dateBox), 0, 1);
+    dateGrid->addWidget(giorno, 1, 0);
+    dateGrid->addWidget(mese, 1, 1);
+    dateGrid->addWidget(lblAnno, 0, 2, 2, 1);
+    dateGrid->setColumnStretch(3, 1);
+
+    auto *timeBox = groupBox(QStringLiteral(" Ora appuntamento: "), content());
+    auto *timeGrid = new QGridLayout(timeBox);
+    timeGrid->setHorizontalSpacing(6);
+    QComboBox *ore = listCombo(timeBox, OreApp, ScadenzarioRules::hours());
+    QComboBox *minuti = listCombo(timeBox, MinutiApp, ScadenzarioRules::minutes());
+    auto *colon = new QLabel(QStringLiteral(":"), timeBox);
+    QFont colonFont = colon->font();
+    colonFont.setBold(true);
+    colon->setFont(colonFont);
+    timeGrid->addWidget(smallCaption(QStringLiteral("Ore:"), timeBox), 0, 0);
+    timeGrid->addWidget(smallCaption(QStringLiteral("Minuti:"), timeBox), 0, 2);
+    timeGrid->addWidget(ore, 1, 0);
+    timeGrid->addWidget(colon, 1, 1);
+    timeGrid->addWidget(minuti, 1, 2);
+    timeGrid->setColumnStretch(3, 1);
+
+    // The notice sits on the line of the lists, in a frame of the same height.
+    auto *noticeBox = groupBox(QStringLiteral(" Preavviso: "), content());
+    auto *noticeGrid = new QGridLayout(noticeBox);
+    noticeGrid->setHorizontalSpacing(8);
+    auto *avviso = new QLineEdit(noticeBox);
+    avviso->setObjectName(QStringLiteral("txtAvviso"));
+    avviso->setFixedWidth(avviso->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
+    bindField(Avviso, avviso, optionsFor(Avviso, KeyRule::Digits));
+    noticeGrid->addWidget(smallCaption(QString(), noticeBox), 0, 0);
+    noticeGrid->addWidget(smallCaption(QStringLiteral("Avvisa n."), noticeBox), 1, 0);
+    noticeGrid->addWidget(avviso, 1, 1);
+    noticeGrid->addWidget(smallCaption(QStringLiteral("giorni prima della scadenza."), noticeBox), 1, 2);
+    noticeGrid->setColumnStretch(3, 1);
+
+    for (QGroupBox *box : {dateBox, timeBox, noticeBox})
+        plainFonts(box);
+    auto *line = new QHBoxLayout;
+    line->setSpacing(16);
+    line->addWidget(dateBox, 3);
+    line->addWidget(timeBox, 2);
+    contentGrid()->addLayout(line, 0, 0);
+    contentGrid()->addWidget(noticeBox, 0, 1);
+}
+
+void TfrmScadenzario::addSections()
+{
+    contentGrid()->setColumnStretch(0, 1);
+    contentGrid()->setColumnStretch(1, 1);
+    addDateAndTime();
+
+    CardSection *contact = addSection(QStringLiteral("Contatto"), 1, 0);
+    contact->row().edit(Pagatore, QStringLiteral("Cognome e nome contatto:"), optionsFor(Pagatore))
+        .button({QStringLiteral("impPag"), QStringLiteral("document-import"), QStringLiteral("Importa"),
+                 QStringLiteral("Importa i dati dall'archivio dei clienti.")},
+                {}) // the customer search arrives with the search windows
+        .row().edit(CodFisc, QStringLiteral("Codice fiscale:"), optionsFor(CodFisc, {KeyRule::Free, TextRuleSets::TrimUpper}))
+        .button({QStringLiteral("btnCodFisc"), QStringLiteral("dialog-ok-apply"), QStringLiteral("Controlla"),
+                 QStringLiteral("Controlla il codice fiscale.")},
+                [this] { btnCodFiscClick(); })
+        .row().edit(NumTessera, QStringLiteral("Comune di residenza:"), optionsFor(NumTessera))
+        .row().edit(Carica, QStringLiteral("Questioni in sospeso:"), optionsFor(Carica))
+        .row().edit(TelCel, QStringLiteral("Tel. cellulare:"), optionsFor(TelCel))
+        .row().edit(Recapito, QStringLiteral("Tel. preferenziale:"), optionsFor(Recapito))
+        .row().edit(Anticipi, QStringLiteral("Operatore telefonico:"), optionsFor(Anticipi));
+
+    CardSection *appointment = addSection(QStringLiteral("Appuntamento"), 1, 1);
+    appointment->row().edit(Complessivo, QStringLiteral("Luogo appuntamento:"), optionsFor(Complessivo))
+        .row().edit(Rateazione, QStringLiteral("Durata prevista:"), optionsFor(Rateazione))
+        .row().edit(Beneficiario, QStringLiteral("Agente incaricato:"), optionsFor(Beneficiario))
+        .row().check(DaConfermare, QStringLiteral("Appuntamento da confermare"),
+                     QStringLiteral("Spunta questa casella per annotare che l'appuntamento \u00E8 in attesa di "
+                                    "conferma."));
+
+    CardSection *payment = addSection(QStringLiteral("Scadenza e pagamento"), 1, 1);
+    payment->row().edit(Dettagli, QStringLiteral("Causale scadenza:"), optionsFor(Dettagli))
+        .row().edit(Officina, QStringLiteral("Modalit\u00E0 di pagamento:"), optionsFor(Officina))
+        .row().edit(Costo, QStringLiteral("Importo in euro:"), optionsFor(Costo, KeyRule::DigitsComma))
+        .check(Effettuata, QStringLiteral("Pagamento effettuato"),
+               QStringLiteral("Spunta questa casella per annotare che il pagamento \u00E8 stata effettuato."))
+        .row().edit(Contatto, QStringLiteral("Estremi ricevuta:"), optionsFor(Contatto));
+
+    CardSection *notes = addSection(QStringLiteral("Note"), 1, 0);
+    notes->row().edit(Note, QStringLiteral("Note:"), optionsFor(Note));
+
+    // Two columns of sections, each at its natural height: the contact's seven lines beside the
+    // appointment and the payment.
+    for (const auto &[column, sections] : {std::pair{0, std::vector<CardSection *>{contact, notes}},
+                                           std::pair{1, std::vector<CardSection *>{appointment, payment}}}) {
+        auto *stack = new QVBoxLayout;
+        stack->setSpacing(contentGrid()->verticalSpacing());
+        for (CardSection *section : sections) {
+            contentGrid()->removeWidget(section);
+            stack->addWidget(section);
+        }
+        stack->addStretch(1);
+        contentGrid()->addLayout(stack, 1, column);
+    }
+    contentGrid()->setRowStretch(1, 1);
+
+    lblData = addHiddenField(Data, QStringLiteral("lblData"));
+    lblOra = addHiddenField(Ora, QStringLiteral("lblOra"));
+    control(Costo)->installEventFilter(this);
+}
+
+// The window's two faces: the start panel and the card panel of the machinery, one at a time.
+void TfrmScadenzario::addStartPanel()
+{
+    panAvvio = buildStartPanel();
+    addPanel(panAvvio);
+}
+
+// The hint line explains the card's commands; the start panel has its own bar instead.
+void TfrmScadenzario::showStartPanel()
+{
+    cardPanel()->hide();
+    hintLabel()->parentWidget()->hide();
+    panAvvio->show();
+}
+
+void TfrmScadenzario::showCardPanel()
+{
+    panAvvio->hide();
+    cardPanel()->show();
+    hintLabel()->parentWidget()->show();
+    hintLabel()->setText(CardMessages::ready());
+}
+void TfrmScadenzario::btnApriClick()
+{
+    const QString typed = txtAnno->text();
+    if (!ScadenzarioRules::isYear(typed)) {
+        notify(MessageKind::Warning, ScadenzarioRules::yearWarning());
+        txtAnno->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QString year = TextField::trim(typed);
+    // The file is only named here; the first navigation or save creates it if it is missing.
+    lblFile->setText(programFile(ScadenzarioRules::fileName(year)));
+    lblAnno->setText(year);
+    setWindowTitle(ScadenzarioRules::caption(year));
+    showCardPanel();
+    cmdNuovoClick();
+}
+
+void TfrmScadenzario::btnCodFiscClick()
+{
+    CheckWindows::openCodFiscOrPartitaIva(this, TextField::trim(CardBindings::text(control(CodFisc))));
+}
+
+void TfrmScadenzario::prepareSave()
+{
+    // The amount is stored as it shows after leaving its field, even when Save is clicked with
+    // the focus still in it (the picture buttons do not take the focus): an empty amount becomes
+    // "0,00", a typed 12 is stored as 12,00.
+    auto *costo = control<QLineEdit>(Costo);
+    costo->setText(ScadenzarioRules::amountOnLeave(costo->text()));
+}
+
+bool TfrmScadenzario::validateSave()
+{
+    Record card(recordLayout());
+    for (int field = 0; field < recordLayout().fieldCount(); ++field) {
+        if (QWidget *w = control(field))
+            card.setText(field, CardBindings::text(w));
+    }
+    card.setText(Anno, openYear());
+    m_check = ScadenzarioRules::checkSave(card);
+    if (!m_check.ok) {
+        notify(m_check.kind, m_check.message);
+        control(m_check.focus)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    lblData->setText(m_check.date);
+    lblOra->setText(m_check.time);
+    return true;
+}
+
+void TfrmScadenzario::completeRecord(Record &record)
+{
+    // Every record of a yearly file repeats the open year, whatever the record read held.
+    ScadenzarioRules::complete(record, m_check);
+}
+
+void TfrmScadenzario::closeEvent(QCloseEvent *event)
+{
+    showStartPanel();
+    CardWindow::closeEvent(event);
+}
+
+bool TfrmScadenzario::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == control(Costo) && event->type() == QEvent::FocusOut) {
+        auto *costo = static_cast<QLineEdit *>(watched);
+        costo->setText(ScadenzarioRules::amountOnLeave(costo->text()));
+    } else if (watched == txtAnno && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            btnApri->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return CardWindow::eventFilter(watched, event);
+}

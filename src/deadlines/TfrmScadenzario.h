@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ScadenzarioRules.h"
+#include "shell/card/CardWindow.h"
+
+class QCalendarWidget;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+// Deadlines and appointments: one archive per year. The window has two faces, shown one at a
+// time: the start panel (panAvvio), where the year is chosen, and the card panel, which shows one
+// record of that year's file at a time.
+class TfrmScadenzario : public CardWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmScadenzario(QWidget *parent = nullptr);
+
+    // The full path of the open year file; empty until a year is opened.
+    QString archivePath() const override;
+    QString openYear() const;
+    bool startPanelShown() const;
+
+public Q_SLOTS:
+    void btnApriClick();
+    void imgGuidaClick();
+    void btnCodFiscClick();
+
+protected:
+    void cardShown() override;
+    void prepareSave() override;
+    bool validateSave() override;
+    void completeRecord(Record &record) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The start panel (TfrmScadenzarioAvvio.cpp).
+    QWidget *buildStartPanel();
+    QWidget *buildYearChoice();
+    QWidget *buildCalendarSide();
+    QWidget *buildAlertSide();
+    QWidget *buildStartBar();
+    void addStartPanel();
+    void showStartPanel();
+    void showCardPanel();
+
+    // The card panel.
+    void addCommands();
+    void addSections();
+    void addDateAndTime();
+
+    QWidget *panAvvio = nullptr;
+
+    QLineEdit *txtAnno = nullptr;
+    QPushButton *btnApri = nullptr;
+    QToolButton *imgGuida = nullptr;
+    QToolButton *imgEsci = nullptr;
+    QCalendarWidget *calAppuntamenti = nullptr;
+
+    QLabel *lblAnno = nullptr;
+    QLabel *lblFile = nullptr;
+    QLabel *lblData = nullptr;
+    QLabel *lblOra = nullptr;
+    ScadenzarioRules::SaveCheck m_check; // of the save under way
+};
+
+// For start-up: the long-lived deadlines window.
+AreaWindow *createTfrmScadenzario(QWidget *parent = nullptr);

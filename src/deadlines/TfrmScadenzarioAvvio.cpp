@@ -1,0 +1,298 @@
+// The start panel of the deadlines window: the year to work on, the calendar with its two lists,
+// and the imminent-deadline alert with its list.
+#include "TfrmScadenzario.h"
+
+#include "ScadenzarioRules.h"
+#include "platform/Platform.h"
+#include "shell/Help.h"
+#include "shell/card/KeyFilters.h"
+
+#include <QCalendarWidget>
+#include <QFrame>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kPage(0xee, 0xf1, 0xf5);
+const QColor kHeading(0x1b, 0x3a, 0x63);
+const QColor kMuted(0x4a, 0x55, 0x63);
+
+QFrame *whiteCard(const QString &name)
+{
+    auto *card = new QFrame;
+    card->setObjectName(name);
+    card->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid #d3dae3; "
+                                       "border-radius: 12px; }")
+                            .arg(name));
+    return card;
+}
+
+QLabel *heading(const QString &text, qreal scale = 1.3)
+{
+    auto *label = new QLabel(text);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette colour = label->palette();
+    colour.setColor(QPalette::WindowText, kHeading);
+    label->setPalette(colour);
+    return label;
+}
+
+QLabel *text(const QString &name, const QString &words)
+{
+    auto *label = new QLabel(words);
+    label->setObjectName(name);
+    QPalette colour = label->palette();
+    colour.setColor(QPalette::WindowText, kMuted);
+    label->setPalette(colour);
+    return label;
+}
+
+QToolButton *pictureButton(const QString &name, const QString &icon, const QString &word,
+                           Qt::ToolButtonStyle style = Qt::ToolButtonTextBesideIcon)
+{
+    auto *button = new QToolButton;
+    button->setObjectName(name);
+    button->setIcon(QIcon::fromTheme(icon));
+    button->setIconSize(QSize(32, 32));
+    button->setText(word);
+    button->setToolButtonStyle(style);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+// A banner of the alert: a word in a coloured band, shown when its state holds.
+QLabel *banner(const QString &name, const QString &words, const QString &colours)
+{
+    auto *label = new QLabel(words);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumHeight(48);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("QLabel#%1 { %2 border-radius: 8px; }").arg(name, colours));
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+QWidget *TfrmScadenzario::buildStartPanel()
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("panAvvio"));
+    QPalette page = panel->palette();
+    page.setColor(QPalette::Window, kPage);
+    panel->setPalette(page);
+    panel->setAutoFillBackground(true);
+
+    auto *title = new QHBoxLayout;
+    auto *picture = new QLabel;
+    picture->setPixmap(QIcon::fromTheme(QStringLiteral("office-calendar")).pixmap(56, 56));
+    QLabel *imgTitolo = heading(QStringLiteral("SCADENZARIO E APPUNTAMENTI"), 1.9);
+    imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
+    title->addStretch();
+    title->addWidget(picture);
+    title->addSpacing(10);
+    title->addWidget(imgTitolo);
+    title->addStretch();
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(20);
+    grid->setVerticalSpacing(20);
+    grid->addWidget(buildYearChoice(), 0, 0);
+    grid->addWidget(buildAlertSide(), 1, 0);
+    grid->addWidget(buildCalendarSide(), 0, 1, 2, 1);
+
+    auto *centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addLayout(grid);
+    centre->addStretch();
+
+    auto *root = new QVBoxLayout(panel);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->addStretch(2);
+    root->addLayout(title);
+    root->addSpacing(24);
+    root->addLayout(centre);
+    root->addStretch(3);
+    root->addWidget(buildStartBar());
+
+    setTabOrder(txtAnno, btnApri);
+    return panel;
+}
+
+QWidget *TfrmScadenzario::buildYearChoice()
+{
+    QFrame *card = whiteCard(QStringLiteral("cardAnno"));
+    card->setFixedWidth(460);
+
+    QLabel *lblInfo05 =
+        text(QStringLiteral("lblInfo05"), QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."));
+    lblInfo05->setWordWrap(true);
+
+    txtAnno = new QLineEdit;
+    txtAnno->setObjectName(QStringLiteral("txtAnno"));
+    txtAnno->setMaxLength(4);
+    txtAnno->setAlignment(Qt::AlignCenter);
+    QFont yearFont = txtAnno->font();
+    yearFont.setPointSizeF(yearFont.pointSizeF() * 1.25);
+    txtAnno->setFont(yearFont);
+    txtAnno->setFixedWidth(txtAnno->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 18);
+    txtAnno->installEventFilter(KeyFilter::create(KeyRule::Digits, txtAnno));
+    txtAnno->installEventFilter(this); // Enter goes on to "Apri"
+
+    btnApri = new QPushButton(QIcon::fromTheme(QStringLiteral("document-open")), QStringLiteral("Apri"));
+    btnApri->setObjectName(QStringLiteral("btnApri"));
+    btnApri->setAutoDefault(true); // Enter on the focused button opens the year
+    btnApri->setMinimumHeight(txtAnno->sizeHint().height());
+    btnApri->setMinimumWidth(110);
+    connect(btnApri, &QPushButton::clicked, this, &TfrmScadenzario::btnApriClick);
+
+    auto *yearRow = new QHBoxLayout;
+    yearRow->setSpacing(10);
+    yearRow->addWidget(txtAnno);
+    yearRow->addWidget(btnApri);
+    yearRow->addStretch();
+
+    auto *layout = new QVBoxLayout(card);
+    layout->setContentsMargins(28, 22, 28, 24);
+    layout->setSpacing(10);
+    layout->addWidget(heading(QStringLiteral("Archivio annuale")));
+    layout->addWidget(lblInfo05);
+    layout->addSpacing(6);
+    layout->addWidget(text(QStringLiteral("lblIstruzioni"), QStringLiteral("Indicare l'anno solare e premere Apri.")));
+    layout->addLayout(yearRow);
+    return card;
+}
+
+QWidget *TfrmScadenzario::buildCalendarSide()
+{
+    QFrame *card = whiteCard(QStringLiteral("cardCalendario"));
+
+    auto *info = new QVBoxLayout;
+    info->setSpacing(2);
+    info->addWidget(heading(QStringLiteral("Calendario")));
+    info->addSpacing(6);
+    info->addWidget(text(QStringLiteral("lblInfo01"), QStringLiteral("Selezionare una data dal calendario")));
+    info->addWidget(text(QStringLiteral("lblInfo02"), QStringLiteral("e fare clic sui pulsanti in calce per")));
+    info->addWidget(text(QStringLiteral("lblInfo03"), QStringLiteral("visualizzare le scadenze relative a")));
+    info->addWidget(text(QStringLiteral("lblInfo04"), QStringLiteral("un giorno o a un mese dell'anno.")));
+
+    calAppuntamenti = new QCalendarWidget;
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setGridVisible(true);
+    calAppuntamenti->setMinimumSize(380, 260);
+    const Clock *clock = env().clock;
+    calAppuntamenti->setSelectedDate(clock ? clock->now().date() : QDate::currentDate());
+
+    QToolButton *btnGiorno = pictureButton(QStringLiteral("btnGiorno"), QStringLiteral("view-calendar-day"),
+                                           QStringLiteral("SCADENZE DEL GIORNO"));
+    QToolButton *btnMese = pictureButton(QStringLiteral("btnMese"), QStringLiteral("view-calendar-month"),
+                                         QStringLiteral("SCADENZE DEL MESE"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnGiorno);
+    buttons->addSpacing(12);
+    buttons->addWidget(btnMese);
+    buttons->addStretch();
+
+    // The day and month lists come with the list windows; until then the calendar only shows.
+    for (QWidget *w : {static_cast<QWidget *>(calAppuntamenti), static_cast<QWidget *>(btnGiorno),
+                       static_cast<QWidget *>(btnMese)})
+        w->setEnabled(false);
+
+    auto *layout = new QVBoxLayout(card);
+    layout->setContentsMargins(28, 22, 28, 20);
+    layout->setSpacing(12);
+    layout->addLayout(info);
+    layout->addWidget(calAppuntamenti, 1);
+    layout->addLayout(buttons);
+    return card;
+}
+
+QWidget *TfrmScadenzario::buildAlertSide()
+{
+    QFrame *card = whiteCard(QStringLiteral("cardAvviso"));
+    card->setFixedWidth(460);
+
+    // Room for the alert: one of the two banners shows once the imminent deadlines are counted.
+    auto *bkgAvviso = new QFrame;
+    bkgAvviso->setObjectName(QStringLiteral("bkgAvviso"));
+    bkgAvviso->setMinimumHeight(56);
+    bkgAvviso->setStyleSheet(QStringLiteral("QFrame#bkgAvviso { background: #f4f6f9; border: 1px dashed #c9d1db; "
+                                            "border-radius: 8px; }"));
+    auto *bannerLayout = new QVBoxLayout(bkgAvviso);
+    bannerLayout->setContentsMargins(4, 4, 4, 4);
+    bannerLayout->addWidget(banner(QStringLiteral("imgPresenti"), QStringLiteral("Ci sono scadenze"),
+                                   QStringLiteral("background: #fde8e6; color: #b3261e;")));
+    bannerLayout->addWidget(banner(QStringLiteral("imgAssenti"), QStringLiteral("Non ci sono scadenze"),
+                                   QStringLiteral("background: #e6f4ea; color: #1e6b34;")));
+
+    auto *btnOK = new QPushButton(QStringLiteral("OK"));
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setMinimumWidth(90);
+    btnOK->setEnabled(false); // enabled only when imminent deadlines exist
+
+    auto *okRow = new QHBoxLayout;
+    QLabel *lblOK = text(QStringLiteral("lblOK"), QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."));
+    lblOK->setWordWrap(true);
+    okRow->addWidget(lblOK, 1);
+    okRow->addWidget(btnOK);
+
+    auto *layout = new QVBoxLayout(card);
+    layout->setContentsMargins(28, 22, 28, 24);
+    layout->setSpacing(10);
+    layout->addWidget(heading(QStringLiteral("Scadenze imminenti")));
+    layout->addWidget(text(QStringLiteral("lblInfo06"), QStringLiteral("Visualizza le scadenze imminenti.")));
+    layout->addWidget(bkgAvviso);
+    layout->addStretch();
+    layout->addLayout(okRow);
+    return card;
+}
+
+QWidget *TfrmScadenzario::buildStartBar()
+{
+    auto *bar = new QFrame;
+    bar->setObjectName(QStringLiteral("startBar"));
+    bar->setStyleSheet(QStringLiteral("QFrame#startBar { background: white; border-top: 1px solid #d3dae3; }"));
+
+    imgGuida = pictureButton(QStringLiteral("imgGuida"), QStringLiteral("help-contents"), QStringLiteral("Guida"));
+    imgEsci = pictureButton(QStringLiteral("imgEsci"), QStringLiteral("application-exit"), QStringLiteral("Esci"));
+    imgGuida->setAutoRaise(true);
+    imgEsci->setAutoRaise(true);
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
+    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(16, 8, 16, 8);
+    layout->addWidget(imgGuida);
+    layout->addStretch();
+    layout->addWidget(imgEsci);
+    return bar;
+}
+
+void TfrmScadenzario::imgGuidaClick() { Help::show(this, HelpPage::Scadenzario); }
+
+void TfrmScadenzario::cardShown()
+{
+    // Each visit from the menu starts again from the year choice, with the current year.
+    setWindowTitle(ScadenzarioRules::caption());
+    showStartPanel();
+    const Clock *clock = env().clock;
+    const int year = clock ? clock->now().date().year() : QDate::currentDate().year();
+    txtAnno->setText(QStringLiteral("%1").arg(year, 4, 10, QChar(u'0')));
+    txtAnno->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,142 @@
+#include "TfrmNumerazione.h"
+
+#include "QuoteNumbering.h"
+#include "Taccuino.h"
+#include "platform/Platform.h"
+#include "shell/card/CardFocus.h"
+#include "shell/card/KeyFilters.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kModePreventivi = QStringLiteral("preventivi");
+const QString kWriteFailed = QStringLiteral(
+    "Attenzione: non è stato possibile salvare il numero iniziale nel file Taccuino.ini.\n\r\n\r"
+    "Verificare che la cartella del programma sia accessibile in scrittura e riprovare.");
+
+QString settingsPath()
+{
+    return programFile(Taccuino::fileName());
+}
+
+} // namespace
+
+TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TfrmNumerazione"));
+
+    txtInizio = new QLineEdit(this);
+    txtInizio->setObjectName(QStringLiteral("txtInizio"));
+    txtInizio->setMaxLength(5);
+    txtInizio->setAlignment(Qt::AlignRight);
+    QFont big = txtInizio->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    txtInizio->setFont(big);
+    txtInizio->setFixedWidth(txtInizio->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 16);
+    txtInizio->installEventFilter(new DigitsOnlyFilter(txtInizio));
+    txtInizio->installEventFilter(this);
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(QIcon::fromTheme(QStringLiteral("format-list-ordered")).pixmap(32, 32));
+
+    auto *group = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
+    // Wide enough for the caption the quote window gives the dialog.
+    group->setMinimumWidth(340);
+    auto *groupLayout = new QHBoxLayout(group);
+    groupLayout->setContentsMargins(12, 10, 12, 12);
+    groupLayout->addWidget(icon);
+    groupLayout->addSpacing(6);
+    groupLayout->addWidget(txtInizio);
+    groupLayout->addStretch();
+
+    btnApplica = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")),
+                                 QStringLiteral("Applica e chiudi"), this);
+    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    btnAnnulla =
+        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnApplica);
+    buttons->addWidget(btnAnnulla);
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(16, 14, 16, 14);
+    root->addWidget(group);
+    root->addSpacing(8);
+    root->addLayout(buttons);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto *enter = new EnterChain(this);
+    enter->setTarget(txtInizio, btnApplica);
+
+    connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmNumerazione::run(QWidget *parent)
+{
+    TfrmNumerazione window(parent);
+    window.setWindowTitle(QStringLiteral(" Impostazione inizio numerazione preventivi"));
+    window.setMode(kModePreventivi);
+    window.exec();
+}
+
+void TfrmNumerazione::setMode(const QString &tag)
+{
+    lblMemory->setText(tag);
+}
+
+QString TfrmNumerazione::mode() const
+{
+    return lblMemory->text();
+}
+
+void TfrmNumerazione::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    QString start;
+    if (mode() == kModePreventivi)
+        start = Taccuino::readNumbering(settingsPath()).inizio;
+    txtInizio->setText(QuoteNumbering::shownStart(start));
+    txtInizio->setFocus();
+}
+
+bool TfrmNumerazione::eventFilter(QObject *watched, QEvent *event)
+{
+    // On every focus loss, changed or not: a stored "007" shown as it is still becomes 7.
+    if (watched == txtInizio && event->type() == QEvent::FocusOut)
+        txtInizioExit();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmNumerazione::txtInizioExit()
+{
+    txtInizio->setText(QuoteNumbering::leaveStart(txtInizio->text()));
+}
+
+void TfrmNumerazione::btnApplicaClick()
+{
+    // Applying by keyboard does not leave the field: the value is normalised here as well.
+    txtInizioExit();
+    if (mode() == kModePreventivi && !Taccuino::writeInizio(settingsPath(), txtInizio->text().trimmed())) {
+        env().messages->show(this, MessageKind::Warning, kWriteFailed);
+        return;
+    }
+    accept();
+}

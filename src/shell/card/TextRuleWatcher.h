@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CardTypes.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QLineEdit;
+class QWidget;
+
+// Applies a field's text rules: after each change the user makes (typing, pasting, cutting) and
+// when the field loses the focus. Text set from code (a loaded record) is left as it is.
+class TextRuleWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    // `edit` holds the text (a combo's line edit for a combo); `focusTarget` is the widget that
+    // takes the focus (the combo itself for a combo).
+    TextRuleWatcher(QLineEdit *edit, QWidget *focusTarget, TextRules rules, QObject *parent);
+
+    static QString rewrite(QStringView text, bool trim, bool upper);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void apply(bool trim, bool upper);
+
+    QPointer<QLineEdit> m_edit;
+    TextRules m_rules;
+};

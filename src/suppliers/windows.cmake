@@ -1,0 +1,2 @@
+# The supplier area's windows.
+target_sources(quadrivo_gui PRIVATE TfrmFornitori.cpp)

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "StockAdjustment.h"
+#include "shell/card/CardWindow.h"
+
+class QLineEdit;
+
+// The warehouse item card: one record of Magazzino.pro at a time, with its stock, prices with
+// and without VAT and stock value.
+class TfrmMagazzino : public CardWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmMagazzino(QWidget *parent = nullptr);
+
+    // The query the web search opens: brand, one blank, model, both as given.
+    static QString webAddress(const QString &brand, const QString &model);
+
+public Q_SLOTS:
+    void cmdWebClick();
+    void btnAggiungiClick();
+    void btnSottraiClick();
+    void btnCalcolaClick();
+    void btnScorporaClick();
+    void btnValoreClick();
+    void btnPneumaticiClick();
+
+protected:
+    bool validateSave() override;
+
+private:
+    void addCommands();
+    void addSections();
+    void addHiddenFields();
+    void normaliseOnLeave();
+    void adjustStock(StockAdjustment::Direction direction);
+    QLineEdit *edit(int field) const;
+    QString text(int field) const;
+    void setText(int field, const QString &text);
+    void focusField(const QString &objectName);
+};
+
+// For start-up: the long-lived item card.
+AreaWindow *createTfrmMagazzino(QWidget *parent = nullptr);
