@@ -11,6 +11,7 @@ writers=$(arg writers)
 ops=$(arg ops)
 rounds=$(arg rounds)
 fslist=$(arg fs | tr , ' ')
+deadline=$(arg deadline)
 export PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_ALL=C.UTF-8
 
 # Leave the results on the host's disk, then power off (never return: this is the init process).
@@ -38,13 +39,26 @@ echo /run/modprobe > /proc/sys/kernel/modprobe
 
 log "guest kernel $(uname -r), $(nproc) cpus; $writers writers x $ops, $rounds kill rounds"
 
+# A second workstation: its own network namespace (own address, own NFS client identity) linked
+# to this one, from which the second SMB and NFSv4 mounts are made. Two mounts from one client
+# identity would share NFSv4 delegations and locks and prove nothing.
+mod veth
+ip netns add ws2
+ip link add veth0 type veth peer name veth1 netns ws2
+ip addr add 10.9.0.1/24 dev veth0
+ip link set veth0 up
+ip -n ws2 addr add 10.9.0.2/24 dev veth1
+ip -n ws2 link set veth1 up
+ip -n ws2 link set lo up
+as_ws2=(unshare --uts sh -c 'hostname ws2 && exec nsenter --net=/run/netns/ws2 "$@"' sh)
+
 # --- servers ---------------------------------------------------------------------------------
 mkdir -p /srv/export /run/samba/{private,lock,state,cache,pid,ncalrpc,bind-dns}
 cat > /run/samba/smb.conf <<CONF
 [global]
 server role = standalone server
 server min protocol = SMB3
-interfaces = lo
+interfaces = lo 10.9.0.1/24
 bind interfaces only = yes
 private dir = /run/samba/private
 lock directory = /run/samba/lock
@@ -78,6 +92,7 @@ echo 10 > /proc/fs/nfsd/nfsv4leasetime
 echo 10 > /proc/fs/nfsd/nfsv4gracetime
 # The root of the NFSv4 name space too (fsid=0): the guest's own root (9p) cannot be exported.
 exportfs -o rw,no_root_squash,insecure,no_subtree_check,fsid=0 127.0.0.1:/srv/export
+exportfs -o rw,no_root_squash,insecure,no_subtree_check,fsid=0 10.9.0.0/24:/srv/export
 rpc.nfsd 4 || log "rpc.nfsd did not start"
 rpc.mountd || log "rpc.mountd did not start"
 sleep 12 # the servers' grace period, during which no lock is granted
@@ -91,21 +106,21 @@ mount_pair() { # name
   local a=/srv/$1-a b=/srv/$1-b
   mkdir -p "$a" "$b"
   case $1 in
-  smb3)
-    for m in "$a" "$b"; do
-      timeout 150 mount -t cifs //127.0.0.1/archivi "$m" -o username=root,password=quadrivo,vers=3.1.1,nosharesock ||
-        return 1
-    done ;;
+  smb3 | smb3-closetimeo0)
+    local o=username=root,password=quadrivo,vers=3.1.1,nosharesock
+    [ "$1" = smb3-closetimeo0 ] && o+=,closetimeo=0
+    timeout 150 mount -t cifs //127.0.0.1/archivi "$a" -o "$o" || return 1
+    timeout 150 "${as_ws2[@]}" mount -t cifs //10.9.0.1/archivi "$b" -o "$o" || return 1 ;;
   nfs3)
     for m in "$a" "$b"; do
       timeout 150 mount -t nfs -o vers=3,proto=tcp,nosharecache,retry=1 127.0.0.1:/srv/export "$m" || return 1
     done ;;
   nfs4.2)
-    for m in "$a" "$b"; do
-      timeout 150 mount -t nfs -o vers=4.2,nosharecache,retry=1 127.0.0.1:/ "$m" || return 1
-    done ;;
+    timeout 150 mount -t nfs -o vers=4.2,retry=1 127.0.0.1:/ "$a" || return 1
+    timeout 150 "${as_ws2[@]}" mount -t nfs -o vers=4.2,retry=1 10.9.0.1:/ "$b" || return 1 ;;
   esac
   log "$1: $(grep " $a " /proc/mounts | cut -d' ' -f3,4 | cut -c1-160)"
+  log "$1: $(grep " $b " /proc/mounts | cut -d' ' -f1,3 | cut -c1-160) (second workstation)"
 }
 
 R=4874 # Magazzino.pro
@@ -118,7 +133,7 @@ run_writers() { # fs a b command... (WRITER in the command is replaced by the wr
     [ $((w % 2)) -eq 1 ] && m=$b
     local args=("${@//MOUNT/$m}")
     args=("${args[@]//WRITER/$w}")
-    "$helper" --deadline 600000 --start-at "$start_at" "${args[@]}" > "/tmp/writer$w.log" 2>&1 &
+    "$helper" --deadline "$deadline" --start-at "$start_at" "${args[@]}" > "/tmp/writer$w.log" 2>&1 &
     pids+=($!)
   done
   local bad=0
@@ -143,8 +158,11 @@ stock() { # fs a b
   "$helper" seed-stock "$2/Stock.pro" 100000
   run_writers "$1" "$2" "$3" stock MOUNT/Stock.pro 2 "$ops" || fail "$1: a stock writer failed"
   sync
-  local got expected=$((100000 - writers * ops))
+  local got done expected
+  done=$(cat /tmp/writer*.log | awk '/^done/ {n += $2} END {print n + 0}')
+  expected=$((100000 - done))
   got=$("$helper" show-stock /srv/export/Stock.pro 2)
+  [ "$done" = $((writers * ops)) ] || log "$1: only $done of $((writers * ops)) stock updates went through"
   log "$1 stock updates ($writers writers x $ops over two mounts): stock $got, expected $expected; $((SECONDS - t0)) s"
   [ "$got" = "$expected" ] || fail "$1: stock $got, expected $expected"
 }
@@ -157,9 +175,9 @@ kills() { # fs a b
     size=$(stat -c %s "$file")
     whole=$(( size / Rq * Rq ))
     head -c "$whole" "$file" > /tmp/saved
-    "$helper" --deadline 600000 append "$a/2025.pre" $Rq $((2 * r)) 0 > /dev/null 2>&1 &
+    "$helper" --deadline "$deadline" append "$a/2025.pre" $Rq $((2 * r)) 0 > /dev/null 2>&1 &
     p1=$!
-    "$helper" --deadline 600000 append "$b/2025.pre" $Rq $((2 * r + 1)) 0 > /dev/null 2>&1 &
+    "$helper" --deadline "$deadline" append "$b/2025.pre" $Rq $((2 * r + 1)) 0 > /dev/null 2>&1 &
     p2=$!
     local waited=0
     while [ "$(stat -c %s "$file")" -lt $((whole + Rq)) ] && [ $waited -lt 600 ]; do sleep 0.1; waited=$((waited + 1)); done

@@ -9,7 +9,8 @@
 # which the guest covers with its own), NETSHARE_WRITERS
 # (per run, split over the two mounts, default 8), NETSHARE_OPS (appends or stock updates per
 # writer, default 500), NETSHARE_ROUNDS (kill rounds, two writers killed each, default 75),
-# NETSHARE_FS (default "smb3 nfs3 nfs4.2"), NETSHARE_MEMORY (MiB, default 2048).
+# NETSHARE_FS (default "smb3 nfs3 nfs4.2"), NETSHARE_MEMORY (MiB, default 2048), NETSHARE_DEADLINE
+# (the writers' lock deadline in ms, default 60000: emulation is slow).
 # Results: printed, and kept in $NETSHARE_WORK/results/results.txt.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -85,7 +86,7 @@ chmod +x "$init/init"
 # The guest reads its settings from the kernel command line.
 cmdline="console=ttyS0 panic=-1 quiet netshare.kver=$kver netshare.kernel=$work/kernel"
 cmdline+=" netshare.helper=$helper netshare.writers=${NETSHARE_WRITERS:-8} netshare.ops=${NETSHARE_OPS:-500}"
-cmdline+=" netshare.rounds=${NETSHARE_ROUNDS:-75} netshare.fs=$(echo "${NETSHARE_FS:-smb3 nfs3 nfs4.2}" | tr ' ' ,)"
+cmdline+=" netshare.deadline=${NETSHARE_DEADLINE:-60000} netshare.rounds=${NETSHARE_ROUNDS:-75} netshare.fs=$(echo "${NETSHARE_FS:-smb3 nfs3 nfs4.2}" | tr ' ' ,)"
 
 echo "booting $kver under qemu (software emulation); this takes a while"
 start=$(date +%s)

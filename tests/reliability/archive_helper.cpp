@@ -25,6 +25,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QThread>
 #include <csignal>
 #include <cstdio>
@@ -59,7 +60,11 @@ int appendRecords(const QString &path, int recordSize, int writer, qint64 n)
 int takeStock(const QString &path, qint64 position, qint64 n)
 {
     const Archive archive(path, Magazzino::layout().recordSize());
-    for (qint64 i = 0; i < n; ++i) {
+    qint64 i = 0;
+    // However it ends, say how many updates went through, so a run can tell a lost update from
+    // one that was refused.
+    const auto report = qScopeGuard([&i] { std::printf("done %lld\n", static_cast<long long>(i)); });
+    for (; i < n; ++i) {
         const auto written =
             archive.modify(position, [](const QByteArray &bytes) -> std::optional<QByteArray> {
                 Record r = Record::decode(Magazzino::layout(), bytes);
