@@ -3,6 +3,7 @@
 #include "ClientiRecord.h"
 #include "checks/CheckWindows.h"
 #include "core/TextField.h"
+#include "services/TfrmAllegaCartella.h"
 #include "shell/TMisc.h"
 #include "shell/card/CardSection.h"
 
@@ -60,7 +61,7 @@ void TfrmClienti::addCommands()
     addCommand(CardCommand::PDF);
     addCommand(CardCommand::Esporta);
     addCommandSeparator();
-    addCommand(CardCommand::File);
+    addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
     addCommand({QStringLiteral("cmdRicontatta"), QStringLiteral("view-list-details"),
                 QStringLiteral("Da ricontattare"),
                 QStringLiteral("Visualizza l'elenco dei Clienti da ricontattare.")});
@@ -177,4 +178,9 @@ void TfrmClienti::btnCartaClick()
 void TfrmClienti::btnIbanClick()
 {
     CheckWindows::openIban(this, trimmedText(Iban));
+}
+
+void TfrmClienti::cmdFileClick()
+{
+    TfrmAllegaCartella::run(this, QStringLiteral("clienti"));
 }

@@ -10,6 +10,7 @@ public:
     explicit TfrmClienti(QWidget *parent = nullptr);
 
 public Q_SLOTS:
+    void cmdFileClick();
     void btnEmailClick();
     void btnCodFiscClick();
     void btnPartitaIvaClick();

@@ -60,10 +60,20 @@ void QtShellService::open(const QString &command)
     QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
 }
 
+namespace {
+
+// "*.*" means every file on Windows; here it would hide the many files without a dot.
+QString linuxPatterns(QString filter)
+{
+    return filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+}
+
+} // namespace
+
 QString QtFileDialogService::getOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                                              const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    return QFileDialog::getOpenFileName(parent, title, folder, linuxPatterns(filter));
 }
 
 QString QtFileDialogService::getSaveFileName(QWidget *parent, const QString &title, const QString &path,

@@ -103,7 +103,8 @@ QString generale()
         u"File allegati. Alle schede dei clienti, dei fornitori e degli articoli si possono collegare fino "
         u"a tre file (contratti, schede tecniche, fotografie) con una descrizione. Il programma ricorda "
         u"soltanto il percorso del file, che non viene copiato: spostando o rinominando il file, il "
-        u"collegamento non funziona più.",
+        u"collegamento non funziona più. Il percorso non può superare i 250 caratteri né contenere "
+        u"lettere di alfabeti che l'archivio non sa memorizzare (cirillico, cinese e simili).",
 
         u"Controlli. Accanto ai campi del codice fiscale, della partita IVA, della carta di credito e "
         u"dell'IBAN si trovano i pulsanti che ne verificano la correttezza formale; il controllo non "

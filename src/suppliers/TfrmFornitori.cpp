@@ -3,6 +3,7 @@
 #include "FornitoriRecord.h"
 #include "checks/CheckWindows.h"
 #include "core/TextField.h"
+#include "services/TfrmAllegaCartella.h"
 #include "shell/TMisc.h"
 #include "shell/card/CardSection.h"
 
@@ -56,7 +57,7 @@ void TfrmFornitori::addCommands()
     addCommand(CardCommand::PDF);
     addCommand(CardCommand::Esporta);
     addCommandSeparator();
-    addCommand(CardCommand::File);
+    addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
     addCommand({QStringLiteral("cmdRicontatta"), QStringLiteral("view-list-details"),
                 QStringLiteral("Da ricontattare"),
                 QStringLiteral("Visualizza l'elenco dei fornitori da ricontattare.")});
@@ -161,4 +162,9 @@ void TfrmFornitori::btnCartaClick()
 void TfrmFornitori::btnIbanClick()
 {
     CheckWindows::openIban(this, trimmedText(Iban));
+}
+
+void TfrmFornitori::cmdFileClick()
+{
+    TfrmAllegaCartella::run(this, QStringLiteral("fornitori"));
 }

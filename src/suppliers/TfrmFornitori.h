@@ -10,6 +10,7 @@ public:
     explicit TfrmFornitori(QWidget *parent = nullptr);
 
 public Q_SLOTS:
+    void cmdFileClick();
     void btnEmailClick();
     void btnCodFiscClick();
     void btnPartitaIvaClick();

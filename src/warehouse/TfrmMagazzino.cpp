@@ -5,6 +5,7 @@
 #include "TfrmDatiPneumatici.h"
 #include "TfrmGiacenza.h"
 #include "core/TextField.h"
+#include "services/TfrmAllegaCartella.h"
 #include "shell/TMisc.h"
 #include "shell/card/CardSection.h"
 
@@ -154,7 +155,7 @@ void TfrmMagazzino::addCommands()
     addCommand(CardCommand::PDF);
     addCommand(CardCommand::Esporta);
     addCommandSeparator();
-    addCommand(CardCommand::File);
+    addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
     addCommand(commandSpec("cmdWeb", "internet-web-browser", "Cerca sul Web",
                            "Cerca sul Web, tramite Google, informazioni relative all'articolo corrente."),
                [this] { cmdWebClick(); });
@@ -396,4 +397,9 @@ void TfrmMagazzino::btnPneumaticiClick()
     setText(Larghezza, data.memAderenza);
     setText(Lunghezza, data.memRumore);
     setText(Scadenza, data.memOnde);
+}
+
+void TfrmMagazzino::cmdFileClick()
+{
+    TfrmAllegaCartella::run(this, QStringLiteral("magazzino"));
 }

@@ -17,6 +17,7 @@ public:
     static QString webAddress(const QString &brand, const QString &model);
 
 public Q_SLOTS:
+    void cmdFileClick();
     void cmdWebClick();
     void btnAggiungiClick();
     void btnSottraiClick();

@@ -100,7 +100,8 @@ inline void useProgramLook()
     }
 }
 
-// Runs `action`, which opens a modal dialog, and hands that dialog to `inspect` before closing it.
+// Runs `action`, which opens a modal dialog, and hands that dialog to `inspect`; a dialog still
+// open afterwards is cancelled.
 inline void withNextModal(const std::function<void()> &action, const std::function<void(QDialog *)> &inspect)
 {
     QTimer poll;
@@ -109,7 +110,8 @@ inline void withNextModal(const std::function<void()> &action, const std::functi
         if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
             poll.stop();
             inspect(dialog);
-            dialog->reject();
+            if (dialog->isVisible()) // unless `inspect` closed it with its own buttons
+                dialog->reject();
         }
     });
     poll.start();

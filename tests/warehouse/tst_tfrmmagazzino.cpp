@@ -818,7 +818,7 @@ private Q_SLOTS:
         QTest::newRow("cmdDuplica")
             << "cmdDuplica" << true
             << "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.";
-        QTest::newRow("cmdFile") << "cmdFile" << false << "Allega file alla scheda corrente.";
+        QTest::newRow("cmdFile") << "cmdFile" << true << "Allega file alla scheda corrente.";
         QTest::newRow("cmdSalva") << "cmdSalva" << true << "Salva la scheda corrente in archivio.";
         QTest::newRow("cmdTrova") << "cmdTrova" << false << "Trova una scheda in archivio.";
         QTest::newRow("cmdStampa") << "cmdStampa" << false << "Stampa la scheda corrente.";
