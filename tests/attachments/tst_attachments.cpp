@@ -1,18 +1,12 @@
 // The attachment window on the customer, supplier and item cards: what it shows of the card, what
 // "Applica e chiudi", "Annulla", the clear picture and "Apri" do, which paths it refuses, and that
 // nothing reaches the archive before the card's own Save.
-#include "../cards/CardTestKit.h"
+#include "../cards/CardKinds.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
-#include "customers/ClientiRecord.h"
-#include "customers/TfrmClienti.h"
 #include "services/Attachments.h"
 #include "services/TfrmAllegaCartella.h"
-#include "suppliers/FornitoriRecord.h"
-#include "suppliers/TfrmFornitori.h"
-#include "warehouse/MagazzinoRecord.h"
-#include "warehouse/TfrmMagazzino.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,45 +17,12 @@
 #include <memory>
 
 using namespace CardTestKit;
-using Texts = QList<QPair<QString, QString>>;
 
 namespace {
 
 const QString kContract = QStringLiteral("/home/anna/Documenti/Contratto fornitura 2026.pdf");
 const QString kPhoto = QStringLiteral("/home/anna/Immagini/Vetrina \u00E8stiva \u20AC.jpg");
 const QString kSheet = QStringLiteral("/srv/condivisa/schede/scheda-tecnica.odt");
-
-// One of the three cards that keep attachments, with what a record needs to be saved again.
-struct CardKind
-{
-    QString mode;
-    QString file;
-    const RecordLayout &(*layout)();
-    std::function<CardWindow *()> make;
-    Texts required;
-};
-
-CardKind cardKind(const QString &mode)
-{
-    if (mode == QLatin1StringView("clienti"))
-        return {mode, QString::fromLatin1(Clienti::fileName()), Clienti::layout, [] { return new TfrmClienti; },
-                {{"Cognome", "Bianchi"}, {"Nome", "Anna"}, {"Ricontatta", "No"}}};
-    if (mode == QLatin1StringView("fornitori"))
-        return {mode, QString::fromLatin1(Fornitori::fileName()), Fornitori::layout,
-                [] { return new TfrmFornitori; }, {{"Ditta", "Carta & Penna Srl"}, {"Ricontatta", "No"}}};
-    return {mode,
-            QString::fromLatin1(Magazzino::fileName()),
-            Magazzino::layout,
-            [] { return new TfrmMagazzino; },
-            {{"Codice", "ART-1"},
-             {"Costo", "10,00"},
-             {"Valore", "20,00"},
-             {"Prezzo", "15,00"},
-             {"PercIva", "22"},
-             {"Prezzo_con_Iva", "18,30"},
-             {"Giacenza", "2"},
-             {"Sottoscorta", "0"}}};
-}
 
 struct Fixture
 {
@@ -73,10 +34,10 @@ struct Fixture
     explicit Fixture(const QString &mode) : kind(cardKind(mode)), card(kind.make())
     {
         // Record 1 has one attachment and a description without a file; record 2 has none.
-        writeFile(path(), record(kind.layout(), kind.required + Texts{{"File01", kContract},
+        writeFile(path(), record(kind.layout(), kind.stored + Texts{{"File01", kContract},
                                                                       {"Desc01", "Contratto firmato"},
                                                                       {"Desc03", "Foto da fare"}}) +
-                              record(kind.layout(), kind.required));
+                              record(kind.layout(), kind.stored));
         card->resize(1366, 768);
         card->show();
         card->activateWindow();
