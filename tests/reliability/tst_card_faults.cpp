@@ -8,6 +8,7 @@
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "core/RecordFile.h"
+#include "FaultInjector.h"
 #include "core/SysIo.h"
 #include "shell/card/CardMessages.h"
 
@@ -21,41 +22,7 @@ using namespace CardTestKit;
 
 namespace {
 
-enum class Mode { Once, FromThenOn, ShortIo };
-
-// Fails the k-th system call as its mode says, and remembers what it did.
-struct Injector
-{
-    int k;
-    Mode mode;
-    int calls = 0;
-    bool failedOther = false; // a call other than the lock failed (the lock is asked again)
-    bool failedLock = false;
-    bool shortWrite = false;
-    bool shortRead = false;
-
-    int operator()(SysIo::Call c)
-    {
-        if (mode == Mode::ShortIo) {
-            if (c != SysIo::Call::PRead && c != SysIo::Call::PWrite)
-                return 0;
-            if (++calls != k)
-                return 0;
-            (c == SysIo::Call::PWrite ? shortWrite : shortRead) = true;
-            return -1;
-        }
-        ++calls;
-        if (calls == k || (mode == Mode::FromThenOn && calls > k)) {
-            (c == SysIo::Call::Fcntl ? failedLock : failedOther) = true;
-            return EIO;
-        }
-        return 0;
-    }
-    bool injected() const { return failedOther || failedLock || shortWrite || shortRead; }
-    // What the user must be told about: a lock refused to the end also counts, but a refusal
-    // granted when asked again, or a short read read on, does not.
-    bool mustFail() const { return failedOther || shortWrite || (failedLock && mode == Mode::FromThenOn); }
-};
+using Mode = FaultMode;
 
 enum class Action { First, Previous, Next, Last, New, Duplicate, SaveExisting, SaveNew };
 
@@ -168,7 +135,6 @@ private:
 
 } // namespace
 
-Q_DECLARE_METATYPE(Mode)
 Q_DECLARE_METATYPE(Action)
 
 class TestCardFaults : public QObject
@@ -196,11 +162,9 @@ void TestCardFaults::everyCallFails_data()
     QTest::addColumn<QString>("card");
     QTest::addColumn<int>("actionIndex");
     QTest::addColumn<Mode>("mode");
-    const std::pair<Mode, const char *> modes[] = {
-        {Mode::Once, "once"}, {Mode::FromThenOn, "from then on"}, {Mode::ShortIo, "short read/write"}};
     for (const char *card : kCards) {
         for (int i = 0; i < int(std::size(kActions)); ++i) {
-            for (const auto &[mode, modeName] : modes)
+            for (const auto &[mode, modeName] : kFaultModes)
                 QTest::addRow("%s, %s, %s", card, kActions[i].name, modeName)
                     << QString::fromLatin1(card) << i << mode;
         }
@@ -233,7 +197,7 @@ void TestCardFaults::everyCallFails()
         f.prepare(spec.action);
         const QStringList shownBefore = shownTexts(f.card.get());
         const int fds = openDescriptors();
-        Injector injector{k, mode};
+        FaultInjector injector{k, mode};
         SysIo::setFaultHook([&injector](SysIo::Call c) { return injector(c); });
         f.run(spec.action);
         SysIo::clearFaultHook();

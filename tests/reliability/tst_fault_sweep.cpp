@@ -7,6 +7,7 @@
 #include "SelfCheck.h"
 #include "core/Archive.h"
 #include "core/RecordFile.h"
+#include "FaultInjector.h"
 #include "core/SysIo.h"
 
 #include <QDir>
@@ -25,40 +26,8 @@ QByteArray rec(int n)
 }
 const QByteArray kNew = SelfCheck::makeRecord(R, 8, 0);
 
-enum class Mode { Once, FromThenOn, ShortIo };
+using Mode = FaultMode;
 enum class Fixture { Three, ThreeWithTail, Missing };
-
-// Fails the k-th system call as its mode says, and remembers what it did.
-struct Injector
-{
-    int k;
-    Mode mode;
-    int calls = 0;
-    bool failed = false;      // a call failed with an error
-    bool failedOther = false; // ... and it was not the lock, which is tried again until its deadline
-    bool shortWrite = false;  // a write was cut short
-    bool shortRead = false;
-
-    int operator()(SysIo::Call c)
-    {
-        if (mode == Mode::ShortIo) {
-            if (c != SysIo::Call::PRead && c != SysIo::Call::PWrite)
-                return 0;
-            if (++calls != k)
-                return 0;
-            (c == SysIo::Call::PWrite ? shortWrite : shortRead) = true;
-            return -1;
-        }
-        ++calls;
-        if (calls == k || (mode == Mode::FromThenOn && calls > k)) {
-            failed = true;
-            failedOther = failedOther || c != SysIo::Call::Fcntl;
-            return EIO;
-        }
-        return 0;
-    }
-    bool injected() const { return failed || shortWrite || shortRead; }
-};
 
 // What an action returns, flattened so results compare as bytes.
 using Outcome = QByteArray;
@@ -195,13 +164,11 @@ void TestFaultSweep::everyCallFails_data()
     const std::pair<Fixture, const char *> fixtures[] = {{Fixture::Three, "3 records"},
                                                          {Fixture::ThreeWithTail, "3 records + tail"},
                                                          {Fixture::Missing, "missing"}};
-    const std::pair<Mode, const char *> modes[] = {
-        {Mode::Once, "once"}, {Mode::FromThenOn, "from then on"}, {Mode::ShortIo, "short read/write"}};
     for (const Action &a : kActions) {
         for (const auto &[fixture, fixtureName] : fixtures) {
             if (fixture == Fixture::Missing && a.target)
                 continue; // nothing to rewrite in a missing archive
-            for (const auto &[mode, modeName] : modes)
+            for (const auto &[mode, modeName] : kFaultModes)
                 QTest::addRow("%s, %s, %s", a.name, fixtureName, modeName)
                     << QString::fromLatin1(a.name) << fixture << mode;
         }
@@ -235,7 +202,7 @@ void TestFaultSweep::everyCallFails()
             f.write(before);
         }
         const int fdsBefore = openDescriptors();
-        Injector injector{k, mode};
+        FaultInjector injector{k, mode};
         SysIo::setFaultHook([&injector](SysIo::Call c) { return injector(c); });
         bool threw = false;
         Outcome result;
@@ -266,7 +233,7 @@ void TestFaultSweep::everyCallFails()
             QCOMPARE(result, expected.result);
         } else {
             ++failures;
-            QVERIFY2(injector.failed || injector.shortWrite,
+            QVERIFY2(injector.failed() || injector.shortWrite,
                      qPrintable(where + QStringLiteral(": failed with no fault")));
             const qint64 wholeAfter = after.size() / R;
             for (qint64 i = 0; i < wholeBefore; ++i) {
