@@ -1,27 +1,15 @@
 #include "TfrmClienti.h"
 
 #include "ClientiRecord.h"
-#include "checks/CheckWindows.h"
-#include "core/TextField.h"
-#include "services/TfrmAllegaCartella.h"
-#include "shell/TMisc.h"
 #include "shell/card/CardSection.h"
 
 #include <QGridLayout>
-#include <QLineEdit>
 
 using namespace Clienti;
 
 namespace {
 
 const FieldOptions kRestricted(KeyRule::Restricted);
-const FieldOptions kAttachment = FieldOptions().clearedOnDuplicate();
-
-CommandSpec checkButton(const char *name, const char *hint)
-{
-    return {QLatin1StringView(name), QStringLiteral("dialog-ok-apply"), QStringLiteral("Controlla"),
-            QString::fromUtf8(hint)};
-}
 
 } // namespace
 
@@ -31,15 +19,15 @@ AreaWindow *createTfrmClienti(QWidget *parent)
 }
 
 TfrmClienti::TfrmClienti(QWidget *parent)
-    : CardWindow(Config(Clienti::layout(), QLatin1StringView(Clienti::fileName()),
-                        QStringLiteral(" Quadrivo - Anagrafica Clienti"), HelpPage::Clienti),
-                 parent)
+    : ContactCard(Config(Clienti::layout(), QLatin1StringView(Clienti::fileName()),
+                         QStringLiteral(" Quadrivo - Anagrafica Clienti"), HelpPage::Clienti),
+                  {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
+                  QStringLiteral("clienti"), parent)
 {
     setObjectName(QStringLiteral("TfrmClienti"));
-    addCommands();
+    addCommands(QStringLiteral("Visualizza l'elenco dei Clienti da ricontattare."));
     addSections();
-    for (int field = File01; field <= Desc03; ++field)
-        addHiddenField(field, {}, kAttachment);
+    addAttachmentFields();
     addMandatory(Cognome,
                  QStringLiteral(
                      "Attenzione: per salvare la scheda \u00E8 necessario indicare il cognome del cliente."));
@@ -47,27 +35,6 @@ TfrmClienti::TfrmClienti(QWidget *parent)
         Nome,
         QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome del cliente."));
     finishCard();
-}
-
-void TfrmClienti::addCommands()
-{
-    addCommand(CardCommand::Nuovo);
-    addCommand(CardCommand::Duplica);
-    addCommand(CardCommand::Salva);
-    addCommandSeparator();
-    addCommand(CardCommand::Trova);
-    addCommand(CardCommand::Stampa);
-    addCommand(CardCommand::Anteprima);
-    addCommand(CardCommand::PDF);
-    addCommand(CardCommand::Esporta);
-    addCommandSeparator();
-    addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
-    addCommand({QStringLiteral("cmdRicontatta"), QStringLiteral("view-list-details"),
-                QStringLiteral("Da ricontattare"),
-                QStringLiteral("Visualizza l'elenco dei Clienti da ricontattare.")});
-    addCommandSeparator();
-    addCommand(CardCommand::Guida);
-    addCommand(CardCommand::Esci);
 }
 
 void TfrmClienti::addSections()
@@ -95,37 +62,19 @@ void TfrmClienti::addSections()
         .edit(ComuneNasc, QStringLiteral("Comune di nascita:"))
         .province(ProvNasc, QStringLiteral("Prov."), {KeyRule::Free, TextRuleSets::TrimUpperAlsoOnLeave});
 
-    addSection(QStringLiteral("Telefoni ed e-mail"), 1, 0)
-        ->row()
+    CardSection *phones = addSection(QStringLiteral("Telefoni ed e-mail"), 1, 0);
+    phones->row()
         .edit(TelCasa, QStringLiteral("Tel. casa:"))
         .edit(TelUff, QStringLiteral("Tel. ufficio:"))
         .row()
         .edit(TelCel, QStringLiteral("Tel. cellulare:"))
         .row()
         .edit(Pec, QStringLiteral("Indirizzo PEC:"), {KeyRule::Restricted, TextRuleSets::Trim})
-        .row()
-        .edit(Email, QStringLiteral("E-mail:"), {KeyRule::Free, TextRuleSets::TrimAlsoOnLeave})
-        .button({QStringLiteral("btnEmail"), QStringLiteral("mail-send"), QStringLiteral("Scrivi"),
-                 QStringLiteral("Invia una e-mail all'indirizzo indicato.")},
-                [this] { btnEmailClick(); });
+        .row();
+    addEmail(phones);
 
     const FieldOptions code{KeyRule::Restricted, TextRuleSets::TrimUpper};
-    addSection(QStringLiteral("Dati fiscali e di pagamento"), 0, 1)
-        ->row()
-        .edit(CodFisc, QStringLiteral("Codice fiscale:"), code)
-        .button(checkButton("btnCodFisc", "Controlla il codice fiscale."), [this] { btnCodFiscClick(); })
-        .row()
-        .edit(Carta, QStringLiteral("Carta di credito n."), KeyRule::Digits)
-        .button(checkButton("btnCarta", "Controlla il numero di carta di credito."),
-                [this] { btnCartaClick(); })
-        .edit(ScadeCarta, QStringLiteral("Scadenza:"))
-        .row()
-        .edit(PartitaIva, QStringLiteral("Partita IVA:"), KeyRule::Digits)
-        .button(checkButton("btnPartitaIva", "Controlla il numero di partita IVA."),
-                [this] { btnPartitaIvaClick(); })
-        .row()
-        .edit(Iban, QStringLiteral("IBAN:"), code)
-        .button(checkButton("btnIban", "Controlla l'IBAN."), [this] { btnIbanClick(); });
+    addFiscalRows(addSection(QStringLiteral("Dati fiscali e di pagamento"), 0, 1), code);
 
     addSection(QStringLiteral("Documento di riconoscimento e interessi"), 1, 1)
         ->row()
@@ -148,39 +97,4 @@ void TfrmClienti::addSections()
         .edit(Note, QStringLiteral("Note:"))
         .row()
         .edit(CodiceDest, QStringLiteral("Codice Destinatario (7 caratteri):"), code);
-}
-
-QString TfrmClienti::trimmedText(int field) const
-{
-    return TextField::trim(control<QLineEdit>(field)->text());
-}
-
-void TfrmClienti::btnEmailClick()
-{
-    TMisc::Open(TMisc::mailto(trimmedText(Email)));
-}
-
-void TfrmClienti::btnCodFiscClick()
-{
-    CheckWindows::openCodFiscOrPartitaIva(this, trimmedText(CodFisc));
-}
-
-void TfrmClienti::btnPartitaIvaClick()
-{
-    CheckWindows::openPartitaIva(this, trimmedText(PartitaIva));
-}
-
-void TfrmClienti::btnCartaClick()
-{
-    CheckWindows::openCarta(this, trimmedText(Carta));
-}
-
-void TfrmClienti::btnIbanClick()
-{
-    CheckWindows::openIban(this, trimmedText(Iban));
-}
-
-void TfrmClienti::cmdFileClick()
-{
-    TfrmAllegaCartella::run(this, QStringLiteral("clienti"));
 }

@@ -18,9 +18,10 @@ bool storable(const QString &path)
 
 QString refusedMessage()
 {
-    return QStringLiteral("Attenzione: impossibile allegare il file scelto: il suo percorso \u00E8 troppo lungo "
-                          "(pi\u00F9 di 250 caratteri) o contiene caratteri che l'archivio non pu\u00F2 "
-                          "memorizzare.\n\r\n\rSpostare o rinominare il file e riprovare.");
+    return QStringLiteral(
+        "Attenzione: impossibile allegare il file scelto: il suo percorso \u00E8 troppo lungo "
+        "(pi\u00F9 di 250 caratteri) o contiene caratteri che l'archivio non pu\u00F2 "
+        "memorizzare.\n\r\n\rSpostare o rinominare il file e riprovare.");
 }
 
 } // namespace Attachments

@@ -53,8 +53,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *card, const QString &mode) : QDi
     root->setSpacing(8);
 
     const QStringList guide = {
-        QStringLiteral("Selezionare i file da allegare alla scheda corrente servendosi del pulsante Sfoglia."),
-        QStringLiteral("Quindi fare clic su Applica e chiudi e poi sul pulsante Salva per salvare le modifiche."),
+        QStringLiteral(
+            "Selezionare i file da allegare alla scheda corrente servendosi del pulsante Sfoglia."),
+        QStringLiteral(
+            "Quindi fare clic su Applica e chiudi e poi sul pulsante Salva per salvare le modifiche."),
         QStringLiteral("Per aprire un file \u00E8 sufficiente premere il pulsante Apri."),
     };
     auto *guideBox = new QVBoxLayout;
@@ -68,9 +70,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *card, const QString &mode) : QDi
         guideBox->addWidget(line);
     }
     auto *guideRow = new QHBoxLayout;
-    guideRow->addWidget(ShellLook::themeIconLabel(QStringLiteral("imgAllega"), QStringLiteral("mail-attachment"),
-                                                  32, this),
-                        0, Qt::AlignTop);
+    guideRow->addWidget(
+        ShellLook::themeIconLabel(QStringLiteral("imgAllega"), QStringLiteral("mail-attachment"), 32, this),
+        0, Qt::AlignTop);
     guideRow->addSpacing(8);
     guideRow->addLayout(guideBox, 1);
     root->addLayout(guideRow);
@@ -133,11 +135,12 @@ QWidget *TfrmAllegaCartella::buildRow(int row)
     r.imgCancella->setFocusPolicy(Qt::NoFocus);
     r.imgCancella->setToolTip(QStringLiteral("Toglie il file allegato (la descrizione resta)."));
 
-    r.btnSfoglia = new QPushButton(QIcon::fromTheme(QStringLiteral("document-open")),
-                                   QStringLiteral("Sfoglia..."), box);
+    r.btnSfoglia =
+        new QPushButton(QIcon::fromTheme(QStringLiteral("document-open")), QStringLiteral("Sfoglia..."), box);
     r.btnSfoglia->setObjectName(QStringLiteral("btnSfoglia") + n);
     r.btnSfoglia->setAutoDefault(false);
-    r.btnApri = new QPushButton(QIcon::fromTheme(QStringLiteral("document-open-folder")), QStringLiteral("Apri"), box);
+    r.btnApri = new QPushButton(QIcon::fromTheme(QStringLiteral("document-open-folder")),
+                                QStringLiteral("Apri"), box);
     r.btnApri->setObjectName(QStringLiteral("btnApri") + n);
     r.btnApri->setAutoDefault(false);
     r.btnApri->setEnabled(false);

@@ -3,7 +3,6 @@
 #include "Attachments.h"
 
 #include <QDialog>
-
 #include <array>
 
 class QLabel;

@@ -1,27 +1,15 @@
 #include "TfrmFornitori.h"
 
 #include "FornitoriRecord.h"
-#include "checks/CheckWindows.h"
-#include "core/TextField.h"
-#include "services/TfrmAllegaCartella.h"
-#include "shell/TMisc.h"
 #include "shell/card/CardSection.h"
 
 #include <QGridLayout>
-#include <QLineEdit>
 
 using namespace Fornitori;
 
 namespace {
 
-const FieldOptions kAttachment = FieldOptions().clearedOnDuplicate();
 const FieldOptions kCode{KeyRule::Free, TextRuleSets::TrimUpper};
-
-CommandSpec checkButton(const char *name, const char *hint)
-{
-    return {QLatin1StringView(name), QStringLiteral("dialog-ok-apply"), QStringLiteral("Controlla"),
-            QString::fromUtf8(hint)};
-}
 
 } // namespace
 
@@ -31,39 +19,18 @@ AreaWindow *createTfrmFornitori(QWidget *parent)
 }
 
 TfrmFornitori::TfrmFornitori(QWidget *parent)
-    : CardWindow(Config(Fornitori::layout(), QLatin1StringView(Fornitori::fileName()),
-                        QStringLiteral(" Quadrivo - Anagrafica Fornitori"), HelpPage::Fornitori),
-                 parent)
+    : ContactCard(Config(Fornitori::layout(), QLatin1StringView(Fornitori::fileName()),
+                         QStringLiteral(" Quadrivo - Anagrafica Fornitori"), HelpPage::Fornitori),
+                  {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
+                  QStringLiteral("fornitori"), parent)
 {
     setObjectName(QStringLiteral("TfrmFornitori"));
-    addCommands();
+    addCommands(QStringLiteral("Visualizza l'elenco dei fornitori da ricontattare."));
     addSections();
-    for (int field = File01; field <= Desc03; ++field)
-        addHiddenField(field, {}, kAttachment);
+    addAttachmentFields();
     addMandatory(Ditta, QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare la "
                                        "denominazione della Ditta fornitrice."));
     finishCard();
-}
-
-void TfrmFornitori::addCommands()
-{
-    addCommand(CardCommand::Nuovo);
-    addCommand(CardCommand::Duplica);
-    addCommand(CardCommand::Salva);
-    addCommandSeparator();
-    addCommand(CardCommand::Trova);
-    addCommand(CardCommand::Stampa);
-    addCommand(CardCommand::Anteprima);
-    addCommand(CardCommand::PDF);
-    addCommand(CardCommand::Esporta);
-    addCommandSeparator();
-    addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
-    addCommand({QStringLiteral("cmdRicontatta"), QStringLiteral("view-list-details"),
-                QStringLiteral("Da ricontattare"),
-                QStringLiteral("Visualizza l'elenco dei fornitori da ricontattare.")});
-    addCommandSeparator();
-    addCommand(CardCommand::Guida);
-    addCommand(CardCommand::Esci);
 }
 
 void TfrmFornitori::addSections()
@@ -87,35 +54,17 @@ void TfrmFornitori::addSections()
         .row()
         .edit(Pagamento, QStringLiteral("Modalit\u00E0 di pagamento:"));
 
-    addSection(QStringLiteral("Telefoni, fax ed e-mail"), 1, 0)
-        ->row()
+    CardSection *phones = addSection(QStringLiteral("Telefoni, fax ed e-mail"), 1, 0);
+    phones->row()
         .edit(TelCasa, QStringLiteral("Tel. casa:"))
         .edit(TelUff, QStringLiteral("Tel. ufficio:"))
         .row()
         .edit(TelCel, QStringLiteral("Tel. cellulare:"))
         .edit(Fax, QStringLiteral("Fax:"))
-        .row()
-        .edit(Email, QStringLiteral("E-mail:"), {KeyRule::Free, TextRuleSets::TrimAlsoOnLeave})
-        .button({QStringLiteral("btnEmail"), QStringLiteral("mail-send"), QStringLiteral("Scrivi"),
-                 QStringLiteral("Invia una e-mail all'indirizzo indicato.")},
-                [this] { btnEmailClick(); });
+        .row();
+    addEmail(phones);
 
-    addSection(QStringLiteral("Dati fiscali e di pagamento"), 0, 1)
-        ->row()
-        .edit(CodFisc, QStringLiteral("Codice fiscale:"), kCode)
-        .button(checkButton("btnCodFisc", "Controlla il codice fiscale."), [this] { btnCodFiscClick(); })
-        .row()
-        .edit(Carta, QStringLiteral("Carta di credito n."), KeyRule::Digits)
-        .button(checkButton("btnCarta", "Controlla il numero di carta di credito."),
-                [this] { btnCartaClick(); })
-        .edit(ScadeCarta, QStringLiteral("Scadenza:"))
-        .row()
-        .edit(PartitaIva, QStringLiteral("Partita IVA:"), KeyRule::Digits)
-        .button(checkButton("btnPartitaIva", "Controlla il numero di partita IVA."),
-                [this] { btnPartitaIvaClick(); })
-        .row()
-        .edit(Iban, QStringLiteral("IBAN:"), kCode)
-        .button(checkButton("btnIban", "Controlla l'IBAN."), [this] { btnIbanClick(); });
+    addFiscalRows(addSection(QStringLiteral("Dati fiscali e di pagamento"), 0, 1), kCode);
 
     addSection(QStringLiteral("Articoli, offerte e ordini"), 1, 1)
         ->row()
@@ -132,39 +81,4 @@ void TfrmFornitori::addSections()
                QStringLiteral("Annota che il fornitore \u00E8 da ricontattare per questioni in sospeso."))
         .row()
         .edit(Note, QStringLiteral("Note:"));
-}
-
-QString TfrmFornitori::trimmedText(int field) const
-{
-    return TextField::trim(control<QLineEdit>(field)->text());
-}
-
-void TfrmFornitori::btnEmailClick()
-{
-    TMisc::Open(TMisc::mailto(trimmedText(Email)));
-}
-
-void TfrmFornitori::btnCodFiscClick()
-{
-    CheckWindows::openCodFiscOrPartitaIva(this, trimmedText(CodFisc));
-}
-
-void TfrmFornitori::btnPartitaIvaClick()
-{
-    CheckWindows::openPartitaIva(this, trimmedText(PartitaIva));
-}
-
-void TfrmFornitori::btnCartaClick()
-{
-    CheckWindows::openCarta(this, trimmedText(Carta));
-}
-
-void TfrmFornitori::btnIbanClick()
-{
-    CheckWindows::openIban(this, trimmedText(Iban));
-}
-
-void TfrmFornitori::cmdFileClick()
-{
-    TfrmAllegaCartella::run(this, QStringLiteral("fornitori"));
 }

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
-
 #include <memory>
 
 using namespace CardTestKit;
@@ -35,8 +34,8 @@ struct Fixture
     {
         // Record 1 has one attachment and a description without a file; record 2 has none.
         writeFile(path(), record(kind.layout(), kind.stored + Texts{{"File01", kContract},
-                                                                      {"Desc01", "Contratto firmato"},
-                                                                      {"Desc03", "Foto da fare"}}) +
+                                                                    {"Desc01", "Contratto firmato"},
+                                                                    {"Desc03", "Foto da fare"}}) +
                               record(kind.layout(), kind.stored));
         card->resize(1366, 768);
         card->show();
@@ -51,7 +50,8 @@ struct Fixture
     QStringList labels() const
     {
         QStringList texts;
-        for (const char *name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
+        for (const char *name :
+             {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
             texts << label(QLatin1StringView(name));
         return texts;
     }
@@ -133,9 +133,11 @@ private Q_SLOTS:
             QVERIFY(!w->isVisible());
         });
         QCOMPARE(f.platform.fileDialogs.requests.size(), 1);
-        QCOMPARE(f.platform.fileDialogs.requests[0].title, QStringLiteral("Selezionare il file da allegare:"));
+        QCOMPARE(f.platform.fileDialogs.requests[0].title,
+                 QStringLiteral("Selezionare il file da allegare:"));
         QCOMPARE(f.platform.fileDialogs.requests[0].filter, QStringLiteral("Tutti i file (*.*)"));
-        QCOMPARE(f.labels(), (QStringList{"", kSheet, "", "Contratto firmato", "Scheda tecnica", "Foto da fare"}));
+        QCOMPARE(f.labels(),
+                 (QStringList{"", kSheet, "", "Contratto firmato", "Scheda tecnica", "Foto da fare"}));
         QCOMPARE(f.stored(1).encode(), before.encode()); // nothing written yet
 
         click(f.card.get(), QStringLiteral("cmdSalva"));
@@ -204,7 +206,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<bool>("accepted");
         const QString folder = QStringLiteral("/home/anna/");
-        QTest::newRow("cyrillic folder") << folder + QStringLiteral("\u0414\u043E\u043A/fattura.pdf") << false;
+        QTest::newRow("cyrillic folder")
+            << folder + QStringLiteral("\u0414\u043E\u043A/fattura.pdf") << false;
         QTest::newRow("chinese name") << folder + QStringLiteral("\u6587\u4EF6.pdf") << false;
         QTest::newRow("emoji") << folder + QStringLiteral("foto \U0001F600.jpg") << false;
         QTest::newRow("251 characters") << folder + QString(251 - folder.size() - 4, u'a') + ".pdf" << false;

@@ -18,7 +18,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-
 #include <functional>
 
 namespace CardTestKit {
@@ -27,8 +26,8 @@ using Texts = QList<QPair<QString, QString>>;
 
 struct CardKind
 {
-    QString name;     // the attachment window's mode for the cards that have one
-    QString file;     // in the program folder
+    QString name; // the attachment window's mode for the cards that have one
+    QString file; // in the program folder
     const RecordLayout &(*layout)();
     std::function<CardWindow *()> make;
     std::function<void(CardWindow *)> open; // after show: whatever comes before the records
@@ -95,7 +94,11 @@ inline CardKind cardKind(const QString &name)
                  {"Dettagli", "Affitto"},
                  {"DaConfermare", "No"},
                  {"Effettuata", "No"}},
-                {{"Giorno", "05"}, {"Mese", "Marzo"}, {"Avviso", "3"}, {"Pagatore", "Rossi"}, {"Dettagli", "Bollo"}},
+                {{"Giorno", "05"},
+                 {"Mese", "Marzo"},
+                 {"Avviso", "3"},
+                 {"Pagatore", "Rossi"},
+                 {"Dettagli", "Bollo"}},
                 QStringLiteral("Note")};
     if (name == QLatin1StringView("preventivi"))
         return {name,

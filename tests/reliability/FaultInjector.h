@@ -3,7 +3,6 @@
 #include "core/SysIo.h"
 
 #include <QMetaType>
-
 #include <cerrno>
 #include <utility>
 
@@ -42,11 +41,16 @@ struct FaultInjector
     bool injected() const { return failed() || shortWrite || shortRead; }
     // What must be reported: a lock refused to the end counts, but a refusal granted when asked
     // again, or a short read that was simply read on, does not.
-    bool mustFail() const { return failedOther || shortWrite || (failedLock && mode == FaultMode::FromThenOn); }
+    bool mustFail() const
+    {
+        return failedOther || shortWrite || (failedLock && mode == FaultMode::FromThenOn);
+    }
 };
 
 Q_DECLARE_METATYPE(FaultMode)
 
 // The modes with the names the test rows carry.
 inline constexpr std::pair<FaultMode, const char *> kFaultModes[] = {
-    {FaultMode::Once, "once"}, {FaultMode::FromThenOn, "from then on"}, {FaultMode::ShortIo, "short read/write"}};
+    {FaultMode::Once, "once"},
+    {FaultMode::FromThenOn, "from then on"},
+    {FaultMode::ShortIo, "short read/write"}};

@@ -6,16 +6,15 @@
 
 #include "../cards/CardKinds.h"
 #include "FakePlatform.h"
+#include "FaultInjector.h"
 #include "TestFolder.h"
 #include "core/RecordFile.h"
-#include "FaultInjector.h"
 #include "core/SysIo.h"
 #include "shell/card/CardMessages.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QtTest>
-
 #include <memory>
 
 using namespace CardTestKit;
@@ -35,10 +34,14 @@ struct ActionSpec
 };
 
 const ActionSpec kActions[] = {
-    {Action::First, "first", 0, false},         {Action::Previous, "previous", 0, false},
-    {Action::Next, "next", 0, false},           {Action::Last, "last", 0, false},
-    {Action::New, "new", 0, false},             {Action::Duplicate, "duplicate", 0, false},
-    {Action::SaveExisting, "save existing", 2, false}, {Action::SaveNew, "save new", 0, true},
+    {Action::First, "first", 0, false},
+    {Action::Previous, "previous", 0, false},
+    {Action::Next, "next", 0, false},
+    {Action::Last, "last", 0, false},
+    {Action::New, "new", 0, false},
+    {Action::Duplicate, "duplicate", 0, false},
+    {Action::SaveExisting, "save existing", 2, false},
+    {Action::SaveNew, "save new", 0, true},
 };
 
 int openDescriptors()
@@ -103,10 +106,10 @@ struct Fixture
     void run(Action action)
     {
         static const QHash<Action, QString> buttons = {
-            {Action::First, "cmdPrimo"},         {Action::Previous, "cmdIndietro"},
-            {Action::Next, "cmdAvanti"},         {Action::Last, "cmdUltimo"},
-            {Action::New, "cmdNuovo"},           {Action::Duplicate, "cmdDuplica"},
-            {Action::SaveExisting, "cmdSalva"},  {Action::SaveNew, "cmdSalva"},
+            {Action::First, "cmdPrimo"},        {Action::Previous, "cmdIndietro"},
+            {Action::Next, "cmdAvanti"},        {Action::Last, "cmdUltimo"},
+            {Action::New, "cmdNuovo"},          {Action::Duplicate, "cmdDuplica"},
+            {Action::SaveExisting, "cmdSalva"}, {Action::SaveNew, "cmdSalva"},
         };
         click(card.get(), buttons.value(action));
     }

@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <csignal>
 #include <sys/resource.h>
 
@@ -46,7 +45,8 @@ QByteArray oldContents(Writer w)
     case Writer::Taccuino:
         return "[Ditta Emittente]\r\nNome=Vecchia Ditta\r\n";
     case Writer::Password:
-        return "[Accesso]\r\nValore=" + PasswordStore::storedValue(QStringLiteral("VECCHIA")).toLatin1() + "\r\n";
+        return "[Accesso]\r\nValore=" + PasswordStore::storedValue(QStringLiteral("VECCHIA")).toLatin1() +
+               "\r\n";
     case Writer::Logo: {
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -69,8 +69,8 @@ bool write(Writer w, const QString &folder)
     }
     case Writer::Password:
         return PasswordStore::change(QDir(folder).filePath(kPasswordFile), QStringLiteral("vecchia"),
-                                     QStringLiteral("NUOVA"), QStringLiteral("NUOVA")) ==
-               PasswordStore::ChangeResult::Changed;
+                                     QStringLiteral("NUOVA"),
+                                     QStringLiteral("NUOVA")) == PasswordStore::ChangeResult::Changed;
     case Writer::Logo:
         return LogoFile::save(DefaultLogo::image());
     }
