@@ -40,6 +40,23 @@ QProcess *startHelper(const QStringList &args)
     return p;
 }
 
+LockHolder::~LockHolder()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        m_process->kill();
+        m_process->waitForFinished();
+    }
+}
+
+bool LockHolder::start(const QString &path, int ms, bool reopen)
+{
+    QStringList args{QStringLiteral("hold"), path, QString::number(ms)};
+    if (reopen)
+        args << QStringLiteral("reopen");
+    m_process.reset(startHelper(args));
+    return m_process->waitForReadyRead(10000) && m_process->readLine().trimmed() == "held";
+}
+
 bool privateMounts(QString *why)
 {
     static int state = 0; // 0 not tried, 1 ready, -1 refused

@@ -7,12 +7,14 @@
 #include "../cards/CardKinds.h"
 #include "FakePlatform.h"
 #include "FaultInjector.h"
+#include "Harness.h"
 #include "TestFolder.h"
 #include "core/RecordFile.h"
 #include "core/SysIo.h"
 #include "shell/card/CardMessages.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QtTest>
 #include <memory>
@@ -156,6 +158,8 @@ private Q_SLOTS:
     void everyCallFails();
     void savesReachTheDiskBeforeTheyAreReported_data();
     void savesReachTheDiskBeforeTheyAreReported();
+    void lockedArchiveIsReportedInTime_data();
+    void lockedArchiveIsReportedInTime();
 };
 
 const char *const kCards[] = {"clienti", "fornitori", "magazzino", "scadenzario", "preventivi"};
@@ -294,6 +298,53 @@ void TestCardFaults::savesReachTheDiskBeforeTheyAreReported()
     QVERIFY2(sync > lastWrite, "the record was not synced after its write");
     QVERIFY2(sync < reportedAt, "the save was reported before it reached the disk");
     QVERIFY(calls.indexOf(SysIo::Call::Close, sync) > sync);
+}
+
+void TestCardFaults::lockedArchiveIsReportedInTime_data()
+{
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<int>("deadlineMs");
+    for (const char *card : kCards) {
+        for (const ActionSpec &a : kActions) {
+            if (a.action != Action::New && a.action != Action::Duplicate)
+                QTest::addRow("%s, %s", card, a.name) << QString::fromLatin1(card) << a.action << 400;
+        }
+    }
+    // Once with the deadline the program runs with.
+    QTest::newRow("clienti, save existing, 5 s") << QStringLiteral("clienti") << Action::SaveExisting << 5000;
+}
+
+// Another copy holding the archive past the deadline: the window says so within the deadline and
+// a second, keeps what it shows, and the archive is not touched.
+void TestCardFaults::lockedArchiveIsReportedInTime()
+{
+    QFETCH(QString, card);
+    QFETCH(Action, action);
+    QFETCH(int, deadlineMs);
+    RecordFile::setLockDeadlineMs(deadlineMs);
+    const auto restore = qScopeGuard([] { RecordFile::setLockDeadlineMs(60); });
+    Fixture f(card);
+    f.prepare(action);
+    const QStringList shownBefore = shownTexts(f.card.get());
+    Harness::LockHolder holder;
+    QVERIFY(holder.start(f.path(), deadlineMs + 10000));
+
+    QElapsedTimer t;
+    t.start();
+    f.run(action);
+    const qint64 elapsed = t.elapsed();
+    qInfo("%s: the message came after %lld ms (deadline %d ms)", QTest::currentDataTag(), elapsed,
+          deadlineMs);
+    QCOMPARE(texts(f.platform.messages.shown), QStringList{CardMessages::archiveAccess()});
+    QVERIFY(elapsed >= deadlineMs);
+    QVERIFY(elapsed < deadlineMs + 1000);
+    QCOMPARE(readFile(f.path()), f.original);
+    const QStringList now = shownTexts(f.card.get());
+    for (qsizetype i = 0; i < now.size(); ++i) {
+        if (!shownBefore[i].isEmpty() && action != Action::SaveNew)
+            QCOMPARE(now[i], shownBefore[i]);
+    }
 }
 
 QTEST_MAIN(TestCardFaults)

@@ -4,10 +4,10 @@
 // the archive never gets shorter, no other record changes, and an appended record is either all
 // there or not counted.
 
+#include "FaultInjector.h"
 #include "SelfCheck.h"
 #include "core/Archive.h"
 #include "core/RecordFile.h"
-#include "FaultInjector.h"
 #include "core/SysIo.h"
 
 #include <QDir>

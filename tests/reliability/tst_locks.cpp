@@ -27,28 +27,6 @@ QByteArray rec(int n)
     return SelfCheck::makeRecord(R, 1, n);
 }
 
-struct Holder
-{
-    std::unique_ptr<QProcess> process;
-
-    // Starts a helper that holds the write lock of `path` for `ms` ms and waits until it does.
-    bool start(const QString &path, int ms, bool reopen)
-    {
-        QStringList args{QStringLiteral("hold"), path, QString::number(ms)};
-        if (reopen)
-            args << QStringLiteral("reopen");
-        process.reset(Harness::startHelper(args));
-        return process->waitForReadyRead(10000) && process->readLine().trimmed() == "held";
-    }
-    ~Holder()
-    {
-        if (process && process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
-};
-
 } // namespace
 
 class TestLocks : public QObject
@@ -95,7 +73,7 @@ void TestLocks::lockOutlivesUnrelatedOpenAndClose()
     QFETCH(bool, holderIsHelper);
     const QByteArray before = Harness::readFile(m_path);
     if (holderIsHelper) {
-        Holder holder;
+        Harness::LockHolder holder;
         QVERIFY(holder.start(m_path, 10000, true));
         QElapsedTimer t;
         t.start();
@@ -136,7 +114,7 @@ void TestLocks::holderPastDeadlineMakesActionFail()
     QFETCH(QString, action);
     const Archive archive(m_path, R);
     const QByteArray before = Harness::readFile(m_path);
-    Holder holder;
+    Harness::LockHolder holder;
     QVERIFY(holder.start(m_path, 10000, false));
 
     QElapsedTimer t;
@@ -170,10 +148,10 @@ void TestLocks::holderPastDeadlineMakesActionFail()
 
 void TestLocks::killedHolderReleasesLock()
 {
-    Holder holder;
+    Harness::LockHolder holder;
     QVERIFY(holder.start(m_path, 60000, false));
-    ::kill(pid_t(holder.process->processId()), SIGKILL);
-    QVERIFY(holder.process->waitForFinished());
+    ::kill(pid_t(holder.process()->processId()), SIGKILL);
+    QVERIFY(holder.process()->waitForFinished());
     QElapsedTimer t;
     t.start();
     QCOMPARE(Archive(m_path, R).append(rec(4)), 4);
