@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <utility>
 #include <vector>
 
@@ -27,7 +26,8 @@ namespace {
 
 CardWindow::Config cardConfig()
 {
-    CardWindow::Config config(Scadenzario::layout(), QString(), ScadenzarioRules::caption(), HelpPage::Scadenzario);
+    CardWindow::Config config(Scadenzario::layout(), QString(), ScadenzarioRules::caption(),
+                              HelpPage::Scadenzario);
     config.insertedMessage = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
     return config;
 }
@@ -69,7 +69,10 @@ void plainFonts(QGroupBox *box)
 
 } // namespace
 
-AreaWindow *createTfrmScadenzario(QWidget *parent) { return new TfrmScadenzario(parent); }
+AreaWindow *createTfrmScadenzario(QWidget *parent)
+{
+    return new TfrmScadenzario(parent);
+}
 
 TfrmScadenzario::TfrmScadenzario(QWidget *parent) : CardWindow(cardConfig(), parent)
 {
@@ -83,34 +86,40 @@ TfrmScadenzario::TfrmScadenzario(QWidget *parent) : CardWindow(cardConfig(), par
     finishCard();
 }
 
-QString TfrmScadenzario::archivePath() const { return lblFile->text(); }
+QString TfrmScadenzario::archivePath() const
+{
+    return lblFile->text();
+}
 
-QString TfrmScadenzario::openYear() const { return lblAnno->text(); }
+QString TfrmScadenzario::openYear() const
+{
+    return lblAnno->text();
+}
 
-bool TfrmScadenzario::startPanelShown() const { return !panAvvio->isHidden(); }
+bool TfrmScadenzario::startPanelShown() const
+{
+    return !panAvvio->isHidden();
+}
 
 void TfrmScadenzario::addCommands()
 {
-    addCommand(CardCommand::Nuovo);
-    addCommand(CardCommand::Duplica);
-    addCommand(CardCommand::Salva);
-    addCommandSeparator();
+    addEditingCommands();
     addCommand(CardCommand::Trova);
-    addCommand({QStringLiteral("cmdImporta"), QStringLiteral("document-print-preview"), QStringLiteral("Anteprima"),
-                QStringLiteral("Visualizza l'anteprima di stampa.")});
+    addCommand({QStringLiteral("cmdImporta"), QStringLiteral("document-print-preview"),
+                QStringLiteral("Anteprima"), QStringLiteral("Visualizza l'anteprima di stampa.")});
     addCommand(CardCommand::Stampa);
     addCommand(CardCommand::Esporta);
     addCommandSeparator();
     addCommand({QStringLiteral("cmdDaConfermare"), QStringLiteral("view-calendar-upcoming-events"),
                 QStringLiteral("Da confermare"),
                 QStringLiteral("Visualizza l'elenco degli appuntamenti in attesa di conferma.")});
-    addCommand({QStringLiteral("cmdDaEffettuare"), QStringLiteral("view-task"), QStringLiteral("Da effettuare"),
+    addCommand({QStringLiteral("cmdDaEffettuare"), QStringLiteral("view-task"),
+                QStringLiteral("Da effettuare"),
                 QStringLiteral("Visualizza il riepilogo dei pagamenti da effettuare, sia scaduti che non.")});
-    addCommand({QStringLiteral("cmdEffettuate"), QStringLiteral("task-complete"), QStringLiteral("Effettuati"),
+    addCommand({QStringLiteral("cmdEffettuate"), QStringLiteral("task-complete"),
+                QStringLiteral("Effettuati"),
                 QStringLiteral("Visualizza il riepilogo storico dei pagamenti effettuati.")});
-    addCommandSeparator();
-    addCommand(CardCommand::Guida);
-    addCommand(CardCommand::Esci);
+    addClosingCommands();
 }
 
 // The first line of the card: the date with the year in large type, the time, the notice.
@@ -201,35 +210,51 @@ void TfrmScadenzario::addSections()
     addDateAndTime();
 
     CardSection *contact = addSection(QStringLiteral("Contatto"), 1, 0);
-    contact->row().edit(Pagatore, QStringLiteral("Cognome e nome contatto:"), optionsFor(Pagatore))
+    contact->row()
+        .edit(Pagatore, QStringLiteral("Cognome e nome contatto:"), optionsFor(Pagatore))
         .button({QStringLiteral("impPag"), QStringLiteral("document-import"), QStringLiteral("Importa"),
                  QStringLiteral("Importa i dati dall'archivio dei clienti.")},
                 {}) // the customer search arrives with the search windows
-        .row().edit(CodFisc, QStringLiteral("Codice fiscale:"), optionsFor(CodFisc, {KeyRule::Free, TextRuleSets::TrimUpper}))
+        .row()
+        .edit(CodFisc, QStringLiteral("Codice fiscale:"),
+              optionsFor(CodFisc, {KeyRule::Free, TextRuleSets::TrimUpper}))
         .button({QStringLiteral("btnCodFisc"), QStringLiteral("dialog-ok-apply"), QStringLiteral("Controlla"),
                  QStringLiteral("Controlla il codice fiscale.")},
                 [this] { btnCodFiscClick(); })
-        .row().edit(NumTessera, QStringLiteral("Comune di residenza:"), optionsFor(NumTessera))
-        .row().edit(Carica, QStringLiteral("Questioni in sospeso:"), optionsFor(Carica))
-        .row().edit(TelCel, QStringLiteral("Tel. cellulare:"), optionsFor(TelCel))
-        .row().edit(Recapito, QStringLiteral("Tel. preferenziale:"), optionsFor(Recapito))
-        .row().edit(Anticipi, QStringLiteral("Operatore telefonico:"), optionsFor(Anticipi));
+        .row()
+        .edit(NumTessera, QStringLiteral("Comune di residenza:"), optionsFor(NumTessera))
+        .row()
+        .edit(Carica, QStringLiteral("Questioni in sospeso:"), optionsFor(Carica))
+        .row()
+        .edit(TelCel, QStringLiteral("Tel. cellulare:"), optionsFor(TelCel))
+        .row()
+        .edit(Recapito, QStringLiteral("Tel. preferenziale:"), optionsFor(Recapito))
+        .row()
+        .edit(Anticipi, QStringLiteral("Operatore telefonico:"), optionsFor(Anticipi));
 
     CardSection *appointment = addSection(QStringLiteral("Appuntamento"), 1, 1);
-    appointment->row().edit(Complessivo, QStringLiteral("Luogo appuntamento:"), optionsFor(Complessivo))
-        .row().edit(Rateazione, QStringLiteral("Durata prevista:"), optionsFor(Rateazione))
-        .row().edit(Beneficiario, QStringLiteral("Agente incaricato:"), optionsFor(Beneficiario))
-        .row().check(DaConfermare, QStringLiteral("Appuntamento da confermare"),
-                     QStringLiteral("Spunta questa casella per annotare che l'appuntamento \u00E8 in attesa di "
-                                    "conferma."));
+    appointment->row()
+        .edit(Complessivo, QStringLiteral("Luogo appuntamento:"), optionsFor(Complessivo))
+        .row()
+        .edit(Rateazione, QStringLiteral("Durata prevista:"), optionsFor(Rateazione))
+        .row()
+        .edit(Beneficiario, QStringLiteral("Agente incaricato:"), optionsFor(Beneficiario))
+        .row()
+        .check(DaConfermare, QStringLiteral("Appuntamento da confermare"),
+               QStringLiteral("Spunta questa casella per annotare che l'appuntamento \u00E8 in attesa di "
+                              "conferma."));
 
     CardSection *payment = addSection(QStringLiteral("Scadenza e pagamento"), 1, 1);
-    payment->row().edit(Dettagli, QStringLiteral("Causale scadenza:"), optionsFor(Dettagli))
-        .row().edit(Officina, QStringLiteral("Modalit\u00E0 di pagamento:"), optionsFor(Officina))
-        .row().edit(Costo, QStringLiteral("Importo in euro:"), optionsFor(Costo, KeyRule::DigitsComma))
+    payment->row()
+        .edit(Dettagli, QStringLiteral("Causale scadenza:"), optionsFor(Dettagli))
+        .row()
+        .edit(Officina, QStringLiteral("Modalit\u00E0 di pagamento:"), optionsFor(Officina))
+        .row()
+        .edit(Costo, QStringLiteral("Importo in euro:"), optionsFor(Costo, KeyRule::DigitsComma))
         .check(Effettuata, QStringLiteral("Pagamento effettuato"),
                QStringLiteral("Spunta questa casella per annotare che il pagamento \u00E8 stata effettuato."))
-        .row().edit(Contatto, QStringLiteral("Estremi ricevuta:"), optionsFor(Contatto));
+        .row()
+        .edit(Contatto, QStringLiteral("Estremi ricevuta:"), optionsFor(Contatto));
 
     CardSection *notes = addSection(QStringLiteral("Note"), 1, 0);
     notes->row().edit(Note, QStringLiteral("Note:"), optionsFor(Note));

@@ -1,15 +1,14 @@
 #include "TfrmDatiVeicolo.h"
 
+#include "shell/DialogParts.h"
 #include "shell/card/CardFocus.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -39,16 +38,10 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("TfrmDatiVeicolo"));
     setWindowTitle(QStringLiteral(" Altre informazioni"));
 
-    auto *infoIcon = new QLabel(this);
-    infoIcon->setPixmap(QIcon::fromTheme(QStringLiteral("dialog-information")).pixmap(32, 32));
-    auto *info = new QLabel(QStringLiteral("Inserire i dati, fare clic su Applica e chiudi e poi sul "
-                                           "pulsante Salva per salvare le modifiche."),
-                            this);
-    info->setWordWrap(true);
-    auto *infoRow = new QHBoxLayout;
-    infoRow->addWidget(infoIcon, 0, Qt::AlignTop);
-    infoRow->addSpacing(6);
-    infoRow->addWidget(info, 1);
+    QHBoxLayout *infoRow = DialogParts::instructionRow(
+        QStringLiteral("Inserire i dati, fare clic su Applica e chiudi e poi sul pulsante Salva per salvare "
+                       "le modifiche."),
+        this);
 
     // Two columns of three fields, each label above its edit.
     auto *grid = new QGridLayout;
@@ -56,45 +49,23 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *parent) : QDialog(parent)
     grid->setVerticalSpacing(5);
     for (size_t i = 0; i < kFields.size(); ++i) {
         const FieldSpec &spec = kFields[i];
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(spec.name));
-        edit->setMaxLength(spec.maxLength);
-        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 36);
-        auto *label = new QLabel(QString::fromUtf8(spec.label), this);
-        label->setBuddy(edit);
+        const DialogParts::CaptionedEdit field = DialogParts::captionedEdit(
+            QString::fromLatin1(spec.name), QString::fromUtf8(spec.label), spec.maxLength, 36, this);
         const int column = int(i / 3);
         const int row = int(i % 3) * 3;
-        grid->addWidget(label, row, column);
-        grid->addWidget(edit, row + 1, column);
+        grid->addWidget(field.caption, row, column);
+        grid->addWidget(field.edit, row + 1, column);
         if (i % 3 != 2)
             grid->setRowMinimumHeight(row + 2, 10);
-        m_edits[i] = edit;
+        m_edits[i] = field.edit;
     }
 
-    btnApplica = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")),
-                                 QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    btnAnnulla =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    const DialogParts::ApplyCancel buttons = DialogParts::applyCancelRow(this);
+    btnApplica = buttons.apply;
+    btnAnnulla = buttons.cancel;
+    lblMemory = DialogParts::memoryLabel(this);
 
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(18, 16, 18, 14);
-    root->addLayout(infoRow);
-    root->addSpacing(12);
-    root->addLayout(grid);
-    root->addSpacing(16);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    DialogParts::layOutEntryDialog(this, infoRow, grid, buttons.row);
 
     // As in the card windows: the focused field framed in yellow, Enter walking the six fields
     // round without ever pressing a button.
@@ -107,14 +78,9 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *parent) : QDialog(parent)
         chain << edit;
     }
     enter->setChain(chain);
-
-    for (size_t i = 1; i < m_edits.size(); ++i)
-        setTabOrder(m_edits[i - 1], m_edits[i]);
-    setTabOrder(m_edits.back(), btnApplica);
-    setTabOrder(btnApplica, btnAnnulla);
+    DialogParts::setTabChain(chain + QList<QWidget *>{btnApplica, btnAnnulla});
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmDatiVeicolo::btnApplicaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TfrmDatiVeicolo::~TfrmDatiVeicolo()

@@ -2,6 +2,7 @@
 
 #include "DefaultLogo.h"
 #include "platform/Platform.h"
+#include "shell/DialogParts.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -80,34 +81,23 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
     line1->setPalette(muted);
     line2->setPalette(muted);
 
-    btnApplica = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")),
-                                 QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    btnAnnulla =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    const DialogParts::ApplyCancel buttons = DialogParts::applyCancelRow(this);
+    btnApplica = buttons.apply;
+    btnAnnulla = buttons.cancel;
     btnApplica->setDefault(true);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(16, 16, 16, 14);
+    QVBoxLayout *root = DialogParts::fixedSizeLayout(this, {16, 16, 16, 14});
     root->addLayout(top);
     root->addSpacing(6);
     root->addWidget(line1);
     root->addWidget(line2);
     root->addSpacing(10);
-    root->addLayout(buttons);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    root->addLayout(buttons.row);
 
     connect(btnSfoglia, &QPushButton::clicked, this, &TfrmLogo::btnSfogliaClick);
     connect(btnCancLogo, &QPushButton::clicked, this, &TfrmLogo::btnCancLogoClick);
     connect(imgEuro, &QPushButton::clicked, this, &TfrmLogo::imgEuroClick);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmLogo::btnApplicaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TfrmLogo::run(QWidget *parent)

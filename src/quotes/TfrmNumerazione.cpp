@@ -3,6 +3,7 @@
 #include "QuoteNumbering.h"
 #include "Taccuino.h"
 #include "platform/Platform.h"
+#include "shell/DialogParts.h"
 #include "shell/card/CardFocus.h"
 #include "shell/card/KeyFilters.h"
 
@@ -57,34 +58,20 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     groupLayout->addWidget(txtInizio);
     groupLayout->addStretch();
 
-    btnApplica = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")),
-                                 QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    btnAnnulla =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    const DialogParts::ApplyCancel buttons = DialogParts::applyCancelRow(this);
+    btnApplica = buttons.apply;
+    btnAnnulla = buttons.cancel;
+    lblMemory = DialogParts::memoryLabel(this);
 
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(16, 14, 16, 14);
+    QVBoxLayout *root = DialogParts::fixedSizeLayout(this, {16, 14, 16, 14});
     root->addWidget(group);
     root->addSpacing(8);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->addLayout(buttons.row);
 
     auto *enter = new EnterChain(this);
     enter->setTarget(txtInizio, btnApplica);
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TfrmNumerazione::run(QWidget *parent)

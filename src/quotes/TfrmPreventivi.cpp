@@ -36,7 +36,8 @@ CardWindow::Config quoteConfig()
     return config;
 }
 
-constexpr int kTransport[] = {memVeicolo, memMarca, memColore, memImmatricolazione, memAlimentazione, memTarga};
+constexpr int kTransport[] = {memVeicolo,          memMarca,         memColore,
+                              memImmatricolazione, memAlimentazione, memTarga};
 
 QDate today()
 {
@@ -44,7 +45,10 @@ QDate today()
     return clock ? clock->now().date() : QDate::currentDate();
 }
 
-QString settingsPath() { return programFile(Taccuino::fileName()); }
+QString settingsPath()
+{
+    return programFile(Taccuino::fileName());
+}
 
 // The record field shown by the control that keeps an issuer key.
 int issuerField(int key)
@@ -54,7 +58,10 @@ int issuerField(int key)
 
 } // namespace
 
-TfrmPreventivi *createTfrmPreventivi(QWidget *parent) { return new TfrmPreventivi(parent); }
+TfrmPreventivi *createTfrmPreventivi(QWidget *parent)
+{
+    return new TfrmPreventivi(parent);
+}
 
 TfrmPreventivi::TfrmPreventivi(QWidget *parent) : CardWindow(quoteConfig(), parent)
 {
@@ -81,12 +88,16 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : CardWindow(quoteConfig(), pare
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
 
-    addMandatory(txtCliente, QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome o la "
-                                            "ragione sociale del cliente."));
-    addMandatory(txtNumFatt,
-                 QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il numero del preventivo."));
+    addMandatory(txtCliente,
+                 QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome o la "
+                                "ragione sociale del cliente."));
+    addMandatory(
+        txtNumFatt,
+        QStringLiteral(
+            "Attenzione: per salvare la scheda \u00E8 necessario indicare il numero del preventivo."));
     addMandatory(txtData,
-                 QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare la data del preventivo."));
+                 QStringLiteral(
+                     "Attenzione: per salvare la scheda \u00E8 necessario indicare la data del preventivo."));
 
     setFirstField(control(txtCliente));
     setLineEnterTargets();
@@ -118,16 +129,15 @@ void TfrmPreventivi::addCommands()
     addCommand(spec("cmdStampa", "document-print", "Stampa", "Stampa il preventivo corrente."));
     addCommand(spec("cmdAnteprima", "document-print-preview", "Anteprima",
                     "Visualizza l'anteprima di stampa del preventivo corrente."));
-    addCommand(spec("cmdPDF", "application-pdf", "Crea PDF", "Esporta il preventivo corrente in formato PDF."));
+    addCommand(
+        spec("cmdPDF", "application-pdf", "Crea PDF", "Esporta il preventivo corrente in formato PDF."));
     addCommand(spec("cmdEsporta", "x-office-spreadsheet", "Esporta archivio",
                     "Esporta i preventivi in archivio in un file di Microsoft Excel."));
     addCommandSeparator();
     addCommand(spec("cmdNumerazione", "format-list-ordered", "Numerazione",
                     "Imposta il numero iniziale per la numerazione dei preventivi."),
                [this] { cmdNumerazioneClick(); });
-    addCommandSeparator();
-    addCommand(CardCommand::Guida);
-    addCommand(CardCommand::Esci);
+    addClosingCommands();
 }
 
 void TfrmPreventivi::setQuoteHints()
@@ -152,7 +162,10 @@ void TfrmPreventivi::setYearFile(const QString &yearFilePath, const QString &cap
     setWindowTitle(caption);
 }
 
-QString TfrmPreventivi::yearFile() const { return lblFile->text(); }
+QString TfrmPreventivi::yearFile() const
+{
+    return lblFile->text();
+}
 
 void TfrmPreventivi::openYear(const QString &yearFilePath, const QString &caption)
 {
@@ -162,9 +175,15 @@ void TfrmPreventivi::openYear(const QString &yearFilePath, const QString &captio
     activateWindow();
 }
 
-QString TfrmPreventivi::fieldText(int field) const { return CardBindings::text(control(field)); }
+QString TfrmPreventivi::fieldText(int field) const
+{
+    return CardBindings::text(control(field));
+}
 
-void TfrmPreventivi::setFieldText(int field, const QString &text) { CardBindings::setText(control(field), text); }
+void TfrmPreventivi::setFieldText(int field, const QString &text)
+{
+    CardBindings::setText(control(field), text);
+}
 
 // Reset: the quote's own data go, the issuer's data, the terms and the rate stay.
 void TfrmPreventivi::clearCard()
@@ -207,7 +226,10 @@ void TfrmPreventivi::newCard()
 }
 
 // Save calculates first, whatever the outcome; the mandatory checks follow.
-void TfrmPreventivi::prepareSave() { cmdCalcolaClick(); }
+void TfrmPreventivi::prepareSave()
+{
+    cmdCalcolaClick();
+}
 
 bool TfrmPreventivi::validateSave()
 {
@@ -234,7 +256,10 @@ void TfrmPreventivi::closeEvent(QCloseEvent *event)
     CardWindow::closeEvent(event);
 }
 
-void TfrmPreventivi::impOggiClick() { setFieldText(txtData, today().toString(QStringLiteral("dd/MM/yyyy"))); }
+void TfrmPreventivi::impOggiClick()
+{
+    setFieldText(txtData, today().toString(QStringLiteral("dd/MM/yyyy")));
+}
 
 void TfrmPreventivi::btnCancDittaClick()
 {
@@ -246,13 +271,19 @@ void TfrmPreventivi::btnCancDittaClick()
     control(txtDitta)->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmPreventivi::btnLogoClick() { TfrmLogo::run(this); }
+void TfrmPreventivi::btnLogoClick()
+{
+    TfrmLogo::run(this);
+}
 
-void TfrmPreventivi::cmdNumerazioneClick() { TfrmNumerazione::run(this); }
+void TfrmPreventivi::cmdNumerazioneClick()
+{
+    TfrmNumerazione::run(this);
+}
 
 void TfrmPreventivi::cmdDatiComputerClick()
 {
-    DatiTrasporto data{fieldText(memVeicolo), fieldText(memMarca),         fieldText(memColore),
+    DatiTrasporto data{fieldText(memVeicolo),          fieldText(memMarca),         fieldText(memColore),
                        fieldText(memImmatricolazione), fieldText(memAlimentazione), fieldText(memTarga)};
     if (!TfrmDatiVeicolo::edit(this, data))
         return;
@@ -271,10 +302,22 @@ void TfrmPreventivi::openCheck(int field, bool codFisc)
         CheckWindows::openPartitaIva(this, value);
 }
 
-void TfrmPreventivi::btnIvaDittaClick() { openCheck(txtIvaDitta, false); }
+void TfrmPreventivi::btnIvaDittaClick()
+{
+    openCheck(txtIvaDitta, false);
+}
 
-void TfrmPreventivi::btnCodFiscDittaClick() { openCheck(txtCodFiscDitta, true); }
+void TfrmPreventivi::btnCodFiscDittaClick()
+{
+    openCheck(txtCodFiscDitta, true);
+}
 
-void TfrmPreventivi::btnIvaClienteClick() { openCheck(txtIvaCliente, false); }
+void TfrmPreventivi::btnIvaClienteClick()
+{
+    openCheck(txtIvaCliente, false);
+}
 
-void TfrmPreventivi::btnCodFiscClienteClick() { openCheck(txtCodFiscCliente, true); }
+void TfrmPreventivi::btnCodFiscClienteClick()
+{
+    openCheck(txtCodFiscCliente, true);
+}

@@ -26,22 +26,12 @@ ContactCard::ContactCard(const Config &config, const Fields &fields, const QStri
 
 void ContactCard::addCommands(const QString &recallHint)
 {
-    addCommand(CardCommand::Nuovo);
-    addCommand(CardCommand::Duplica);
-    addCommand(CardCommand::Salva);
-    addCommandSeparator();
-    addCommand(CardCommand::Trova);
-    addCommand(CardCommand::Stampa);
-    addCommand(CardCommand::Anteprima);
-    addCommand(CardCommand::PDF);
-    addCommand(CardCommand::Esporta);
-    addCommandSeparator();
+    addEditingCommands();
+    addArchiveCommands(PreviewCommand::With);
     addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
     addCommand({QStringLiteral("cmdRicontatta"), QStringLiteral("view-list-details"),
                 QStringLiteral("Da ricontattare"), recallHint});
-    addCommandSeparator();
-    addCommand(CardCommand::Guida);
-    addCommand(CardCommand::Esci);
+    addClosingCommands();
 }
 
 void ContactCard::addEmail(CardSection *section)

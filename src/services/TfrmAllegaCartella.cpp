@@ -2,6 +2,7 @@
 
 #include "core/TextField.h"
 #include "platform/Platform.h"
+#include "shell/DialogParts.h"
 #include "shell/ShellLook.h"
 #include "shell/TMisc.h"
 #include "shell/card/CardFocus.h"
@@ -44,12 +45,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *card, const QString &mode) : QDi
     // Made before the edits it watches, so it is gone before they are destroyed.
     auto *highlighter = new FocusHighlighter(this);
 
-    lblMemory = new QLabel(mode, this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = DialogParts::memoryLabel(this, mode);
 
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(16, 14, 16, 14);
+    QVBoxLayout *root = DialogParts::fixedSizeLayout(this, {16, 14, 16, 14});
     root->setSpacing(8);
 
     const QStringList guide = {
@@ -81,27 +79,18 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *card, const QString &mode) : QDi
     for (int row = 0; row < Attachments::kRows; ++row)
         root->addWidget(buildRow(row));
 
-    btnApplica = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")),
-                                 QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    const DialogParts::ApplyCancel buttons = DialogParts::applyCancelRow(this);
+    btnApplica = buttons.apply;
     btnApplica->setAutoDefault(false);
-    btnAnnulla =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnAnnulla = buttons.cancel;
     btnAnnulla->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
     root->addSpacing(4);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->addLayout(buttons.row);
 
     for (const Row &r : m_rows)
         highlighter->watch(r.txtDesc);
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 
     loadFromCard();
 }

@@ -1,10 +1,16 @@
 #include "PasswordField.h"
 
+#include "ShellLook.h"
+#include "core/TextField.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int kFrameWidth = 4;
@@ -48,3 +54,42 @@ void PasswordField::paintEvent(QPaintEvent *)
     p.setBrush(QColor(0xFF, 0xEE, 0x58));
     p.drawRoundedRect(outer, 4, 4);
 }
+
+namespace PasswordWindow {
+
+QPushButton *okButton(const QList<QLineEdit *> &required, QWidget *parent)
+{
+    auto *ok = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok")), QStringLiteral("OK"), parent);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setEnabled(false);
+    ok->setAutoDefault(false);
+    const auto update = [ok, required] {
+        bool allFilled = true;
+        for (const QLineEdit *edit : required)
+            allFilled = allFilled && !TextField::trim(edit->text()).isEmpty();
+        ok->setEnabled(allFilled);
+    };
+    for (QLineEdit *edit : required)
+        QObject::connect(edit, &QLineEdit::textChanged, ok, update);
+    return ok;
+}
+
+QPushButton *exitButton(const QString &icon, const QString &word, QWidget *parent)
+{
+    auto *button = new QPushButton(QIcon::fromTheme(icon), word, parent);
+    button->setObjectName(QStringLiteral("cmdEsci"));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void layOut(QWidget *window, const QString &subtitle, QWidget *body)
+{
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(ShellLook::headerBand(subtitle, window));
+    outer->addWidget(body);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace PasswordWindow

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class QLineEdit;
+class QPushButton;
 
 // A masked password edit inside its highlight frame: a yellow rectangle, edged from yellow to
 // white, slightly larger than the edit and shown only while the edit has the focus. Typing is
@@ -27,3 +29,16 @@ private:
     QLineEdit *m_edit;
     bool m_highlighted = false;
 };
+
+// What the access and change windows build alike around their password fields.
+namespace PasswordWindow {
+
+// "OK" (cmdOK): enabled only while every one of `required` holds more than blanks. Like the exit
+// button it is never a default button, so Enter stays with the fields.
+QPushButton *okButton(const QList<QLineEdit *> &required, QWidget *parent);
+// The button that leaves the window (cmdEsci), with its theme icon and word.
+QPushButton *exitButton(const QString &icon, const QString &word, QWidget *parent);
+// The window's layout: the header band with `subtitle` above `body`; the window keeps its size.
+void layOut(QWidget *window, const QString &subtitle, QWidget *body);
+
+} // namespace PasswordWindow

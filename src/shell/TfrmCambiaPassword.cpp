@@ -3,13 +3,11 @@
 #include "PasswordField.h"
 #include "PasswordStore.h"
 #include "ShellLook.h"
-#include "core/TextField.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,29 +69,17 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
     lines->addLayout(form);
     lines->addSpacing(14);
 
-    m_cmdOK = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok")), QStringLiteral("OK"), body);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setEnabled(false);
-    m_cmdOK->setAutoDefault(false);
-    auto *cmdEsci =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Chiudi"), body);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdEsci->setAutoDefault(false);
+    m_cmdOK = PasswordWindow::okButton({m_txtPasswordOld, m_txtPasswordNew, m_txtConferma}, body);
+    QPushButton *cmdEsci =
+        PasswordWindow::exitButton(QStringLiteral("window-close"), QStringLiteral("Chiudi"), body);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_cmdOK);
     buttons->addWidget(cmdEsci);
     lines->addLayout(buttons);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(ShellLook::headerBand(QStringLiteral("Modifica della password di accesso"), this));
-    outer->addWidget(body);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
+    PasswordWindow::layOut(this, QStringLiteral("Modifica della password di accesso"), body);
 
-    for (QLineEdit *edit : {m_txtPasswordOld, m_txtPasswordNew, m_txtConferma})
-        connect(edit, &QLineEdit::textChanged, this, &TfrmCambiaPassword::fieldsChange);
     connect(m_txtPasswordOld, &QLineEdit::returnPressed, m_txtPasswordNew, qOverload<>(&QWidget::setFocus));
     connect(m_txtPasswordNew, &QLineEdit::returnPressed, m_txtConferma, qOverload<>(&QWidget::setFocus));
     connect(m_txtConferma, &QLineEdit::returnPressed, m_txtPasswordOld, qOverload<>(&QWidget::setFocus));
@@ -117,14 +103,6 @@ void TfrmCambiaPassword::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Q_EMIT closed();
-}
-
-void TfrmCambiaPassword::fieldsChange()
-{
-    bool allFilled = true;
-    for (QLineEdit *edit : {m_txtPasswordOld, m_txtPasswordNew, m_txtConferma})
-        allFilled = allFilled && !TextField::trim(edit->text()).isEmpty();
-    m_cmdOK->setEnabled(allFilled);
 }
 
 void TfrmCambiaPassword::cmdOKClick()

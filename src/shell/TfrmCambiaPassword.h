@@ -21,7 +21,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void fieldsChange();
     void cmdOKClick();
 
     QLineEdit *m_txtPasswordOld;

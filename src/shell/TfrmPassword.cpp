@@ -4,7 +4,6 @@
 #include "PasswordStore.h"
 #include "ShellLook.h"
 #include "TfrmCambiaPassword.h"
-#include "core/TextField.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
@@ -34,7 +33,7 @@ QLabel *guideLine(const QString &name, const QString &text, QWidget *parent)
 
 TfrmPassword::TfrmPassword(QWidget *parent)
     : QWidget(parent), m_field(new PasswordField(QStringLiteral("txtPassword"), this)),
-      m_txtPassword(m_field->edit()), m_cmdOK(new QPushButton(QStringLiteral("OK"), this))
+      m_txtPassword(m_field->edit()), m_cmdOK(PasswordWindow::okButton({m_txtPassword}, this))
 {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral(" Quadrivo - Accesso"));
@@ -71,14 +70,8 @@ TfrmPassword::TfrmPassword(QWidget *parent)
                         QStringLiteral("Cambia Password"), body);
     btnCambiaPassword->setObjectName(QStringLiteral("btnCambiaPassword"));
     btnCambiaPassword->setAutoDefault(false);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setIcon(QIcon::fromTheme(QStringLiteral("dialog-ok")));
-    m_cmdOK->setEnabled(false);
-    m_cmdOK->setAutoDefault(false);
-    auto *cmdEsci =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("application-exit")), QStringLiteral("Esci"), body);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdEsci->setAutoDefault(false);
+    QPushButton *cmdEsci =
+        PasswordWindow::exitButton(QStringLiteral("application-exit"), QStringLiteral("Esci"), body);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnCambiaPassword);
     buttons->addStretch(1);
@@ -86,14 +79,8 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     buttons->addWidget(cmdEsci);
     lines->addLayout(buttons);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(ShellLook::headerBand(QStringLiteral("Accesso al programma"), this));
-    outer->addWidget(body);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
+    PasswordWindow::layOut(this, QStringLiteral("Accesso al programma"), body);
 
-    connect(m_txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
     connect(m_txtPassword, &QLineEdit::returnPressed, this, &TfrmPassword::txtPasswordReturn);
     connect(m_cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
     connect(btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
@@ -127,11 +114,6 @@ void TfrmPassword::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Q_EMIT endRequested();
-}
-
-void TfrmPassword::txtPasswordChange()
-{
-    m_cmdOK->setEnabled(!TextField::trim(m_txtPassword->text()).isEmpty());
 }
 
 void TfrmPassword::txtPasswordReturn()

@@ -27,7 +27,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void txtPasswordChange();
     void txtPasswordReturn();
     void cmdOKClick();
     void btnCambiaPasswordClick();

@@ -1,18 +1,17 @@
 #include "TfrmDatiPneumatici.h"
 
 #include "core/TextField.h"
+#include "shell/DialogParts.h"
 #include "shell/ShellLook.h"
 #include "shell/card/CardFocus.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -43,66 +42,40 @@ TfrmDatiPneumatici::TfrmDatiPneumatici(QWidget *parent) : QDialog(parent)
     // Made before the edits it watches, so it is gone before they are destroyed.
     auto *highlighter = new FocusHighlighter(this);
 
-    auto *infoIcon = new QLabel(this);
-    infoIcon->setPixmap(QIcon::fromTheme(QStringLiteral("dialog-information")).pixmap(32, 32));
-    auto *info =
-        new QLabel(QStringLiteral("Inserire i dati, fare clic su Applica e chiudi e poi sul pulsante "
-                                  "Salva per salvare le modifiche."),
-                   this);
+    QLabel *info = nullptr;
+    QHBoxLayout *infoRow = DialogParts::instructionRow(
+        QStringLiteral("Inserire i dati, fare clic su Applica e chiudi e poi sul pulsante Salva per salvare "
+                       "le modifiche."),
+        this, &info);
     info->setObjectName(QStringLiteral("lblIstruzioni"));
-    info->setWordWrap(true);
-    auto *infoRow = new QHBoxLayout;
-    infoRow->addWidget(infoIcon, 0, Qt::AlignTop);
-    infoRow->addSpacing(6);
-    infoRow->addWidget(info, 1);
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
     for (size_t i = 0; i < kFields.size(); ++i) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QLatin1StringView(kFields[i].name));
-        edit->setMaxLength(kCapacity);
-        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * (kCapacity + 4));
-        edit->installEventFilter(this);
-        highlighter->watch(edit);
-        auto *label = new QLabel(QString::fromUtf8(kFields[i].label), this);
-        label->setBuddy(edit);
-        grid->addWidget(label, int(i), 0);
-        grid->addWidget(edit, int(i), 1);
-        m_edits[i] = edit;
+        const DialogParts::CaptionedEdit field =
+            DialogParts::captionedEdit(QLatin1StringView(kFields[i].name),
+                                       QString::fromUtf8(kFields[i].label), kCapacity, kCapacity + 4, this);
+        field.edit->installEventFilter(this);
+        highlighter->watch(field.edit);
+        grid->addWidget(field.caption, int(i), 0);
+        grid->addWidget(field.edit, int(i), 1);
+        m_edits[i] = field.edit;
     }
     auto *fields = new QHBoxLayout;
     fields->addSpacing(38); // under the instruction, clear of its icon
     fields->addLayout(grid, 1);
 
-    btnApplica = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")),
-                                 QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    btnAnnulla =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
+    const DialogParts::ApplyCancel buttons = DialogParts::applyCancelRow(this);
+    btnApplica = buttons.apply;
+    btnAnnulla = buttons.cancel;
 
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(18, 16, 18, 14);
-    root->addLayout(infoRow);
-    root->addSpacing(12);
-    root->addLayout(fields);
-    root->addSpacing(16);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    DialogParts::layOutEntryDialog(this, infoRow, fields, buttons.row);
 
-    for (size_t i = 1; i < m_edits.size(); ++i)
-        setTabOrder(m_edits[i - 1], m_edits[i]);
-    setTabOrder(m_edits.back(), btnApplica);
-    setTabOrder(btnApplica, btnAnnulla);
+    QList<QWidget *> tabChain(m_edits.begin(), m_edits.end());
+    DialogParts::setTabChain(tabChain << btnApplica << btnAnnulla);
 
     connect(btnApplica, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool TfrmDatiPneumatici::edit(QWidget *parent, DatiPneumatici &data)

@@ -146,24 +146,15 @@ TfrmMagazzino::TfrmMagazzino(QWidget *parent) : CardWindow(magazzinoConfig(), pa
 
 void TfrmMagazzino::addCommands()
 {
-    addCommand(CardCommand::Nuovo);
-    addCommand(CardCommand::Duplica);
-    addCommand(CardCommand::Salva);
-    addCommandSeparator();
-    addCommand(CardCommand::Trova);
-    addCommand(CardCommand::Stampa);
-    addCommand(CardCommand::PDF);
-    addCommand(CardCommand::Esporta);
-    addCommandSeparator();
+    addEditingCommands();
+    addArchiveCommands(PreviewCommand::Without);
     addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
     addCommand(commandSpec("cmdWeb", "internet-web-browser", "Cerca sul Web",
                            "Cerca sul Web, tramite Google, informazioni relative all'articolo corrente."),
                [this] { cmdWebClick(); });
     addCommand(commandSpec("cmdSottoscorta", "view-list-details", "Sottoscorta",
                            "Visualizza l'elenco dei materiali in esaurimento."));
-    addCommandSeparator();
-    addCommand(CardCommand::Guida);
-    addCommand(CardCommand::Esci);
+    addClosingCommands();
 }
 
 void TfrmMagazzino::addSections()
@@ -353,10 +344,9 @@ void TfrmMagazzino::btnSottraiClick()
     adjustStock(Direction::Subtract);
 }
 
-void TfrmMagazzino::btnCalcolaClick()
+void TfrmMagazzino::recalculatePrices(PricesRule rule)
 {
-    const ItemFigures::PricesOutcome out =
-        ItemFigures::calcola({text(Prezzo), text(PercIva), text(Prezzo_con_Iva)});
+    const ItemFigures::PricesOutcome out = rule({text(Prezzo), text(PercIva), text(Prezzo_con_Iva)});
     setText(Prezzo, out.prices.prezzo);
     setText(PercIva, out.prices.percIva);
     setText(Prezzo_con_Iva, out.prices.prezzoConIva);
@@ -366,17 +356,14 @@ void TfrmMagazzino::btnCalcolaClick()
     }
 }
 
+void TfrmMagazzino::btnCalcolaClick()
+{
+    recalculatePrices(ItemFigures::calcola);
+}
+
 void TfrmMagazzino::btnScorporaClick()
 {
-    const ItemFigures::PricesOutcome out =
-        ItemFigures::scorpora({text(Prezzo), text(PercIva), text(Prezzo_con_Iva)});
-    setText(Prezzo, out.prices.prezzo);
-    setText(PercIva, out.prices.percIva);
-    setText(Prezzo_con_Iva, out.prices.prezzoConIva);
-    if (!out.warning.isEmpty()) {
-        notify(MessageKind::Warning, out.warning);
-        edit(Prezzo_con_Iva)->setFocus(Qt::OtherFocusReason);
-    }
+    recalculatePrices(ItemFigures::scorpora);
 }
 
 void TfrmMagazzino::btnValoreClick()

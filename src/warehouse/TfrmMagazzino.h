@@ -4,6 +4,10 @@
 #include "shell/card/CardWindow.h"
 
 class QLineEdit;
+namespace ItemFigures {
+struct Prices;
+struct PricesOutcome;
+} // namespace ItemFigures
 
 // The warehouse item card: one record of Magazzino.pro at a time, with its stock, prices with
 // and without VAT and stock value.
@@ -35,6 +39,10 @@ private:
     void addHiddenFields();
     void normaliseOnLeave();
     void adjustStock(StockAdjustment::Direction direction);
+    // Calcola and Scorpora: the rule works on the prices as shown and the card shows its result;
+    // a warning sends the focus to the price with VAT.
+    using PricesRule = ItemFigures::PricesOutcome (*)(const ItemFigures::Prices &);
+    void recalculatePrices(PricesRule rule);
     QLineEdit *edit(int field) const;
     QString text(int field) const;
     void setText(int field, const QString &text);

@@ -264,6 +264,32 @@ void CardWindow::addCommandSeparator()
     m_commandLayout->addSpacing(4);
 }
 
+void CardWindow::addEditingCommands()
+{
+    addCommand(CardCommand::Nuovo);
+    addCommand(CardCommand::Duplica);
+    addCommand(CardCommand::Salva);
+    addCommandSeparator();
+}
+
+void CardWindow::addArchiveCommands(PreviewCommand preview)
+{
+    addCommand(CardCommand::Trova);
+    addCommand(CardCommand::Stampa);
+    if (preview == PreviewCommand::With)
+        addCommand(CardCommand::Anteprima);
+    addCommand(CardCommand::PDF);
+    addCommand(CardCommand::Esporta);
+    addCommandSeparator();
+}
+
+void CardWindow::addClosingCommands()
+{
+    addCommandSeparator();
+    addCommand(CardCommand::Guida);
+    addCommand(CardCommand::Esci);
+}
+
 CardSection *CardWindow::addSection(const QString &title, int row, int column, int rowSpan, int columnSpan)
 {
     auto *section = new CardSection(this, title);

@@ -11,6 +11,10 @@
 //      Guida and Esci are wired here; any other command is disabled until given an action).
 //      Leave out Duplica for a card without Duplicate. setHint() replaces any control's hint
 //      (the arrows' too, found by their names cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo).
+//      The usual runs, each set apart from the card's own commands by a separator:
+//        addEditingCommands()   Nuovo, Duplica, Salva | (opens the bar)
+//        addArchiveCommands(p)  Trova, Stampa, [Anteprima,] PDF, Esporta |
+//        addClosingCommands()   | Guida, Esci (ends the bar)
 //   3. Lay out the fields in framed sections: addSection(title, row, column)->row().edit(...).
 //      Each edit/combo/check box is bound to its record field (the objectName is "txt"/"chk" +
 //      field name, the maximum length the field's capacity) with its FieldOptions: key rule,
@@ -50,6 +54,8 @@ class QToolButton;
 class QVBoxLayout;
 
 enum class CardCommand { Nuovo, Duplica, Salva, Trova, Stampa, Anteprima, PDF, Esporta, File, Guida, Esci };
+// Whether a card's archive run has the print preview command.
+enum class PreviewCommand { Without, With };
 
 struct CommandSpec
 {
@@ -112,6 +118,9 @@ protected:
     QToolButton *addCommand(CardCommand command);
     QToolButton *addCommand(const CommandSpec &spec, std::function<void()> action = {});
     void addCommandSeparator();
+    void addEditingCommands();
+    void addArchiveCommands(PreviewCommand preview);
+    void addClosingCommands();
     CardSection *addSection(const QString &title, int row, int column, int rowSpan = 1, int columnSpan = 1);
     QGridLayout *contentGrid() const { return m_contentGrid; }
     QWidget *content() const { return m_content; }
