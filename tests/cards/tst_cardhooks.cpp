@@ -4,7 +4,6 @@
 #include "CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
-#include "core/SysIo.h"
 #include "shell/card/CardMessages.h"
 #include "shell/card/CardSection.h"
 #include "shell/card/CardWindow.h"
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QtTest>
-#include <cerrno>
 
 using namespace CardTestKit;
 
@@ -257,9 +255,10 @@ private Q_SLOTS:
         QFETCH(MessageKind, kind);
         Fixture f;
         f.edit("txtCodice")->setText(QStringLiteral("A1"));
-        SysIo::setFaultHook([](SysIo::Call call) { return call == SysIo::Call::Open ? EACCES : 0; });
-        click(&f.card, button);
-        SysIo::clearFaultHook();
+        {
+            OpenFails fails;
+            click(&f.card, button);
+        }
         QCOMPARE(f.platform.messages.shown.size(), 1);
         QCOMPARE(f.platform.messages.shown[0].kind, kind);
         QCOMPARE(f.platform.messages.shown[0].text, CardMessages::archiveAccess());

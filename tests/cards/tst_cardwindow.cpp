@@ -5,7 +5,6 @@
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "core/Archive.h"
-#include "core/SysIo.h"
 #include "customers/ClientiRecord.h"
 #include "customers/TfrmClienti.h"
 #include "shell/TfrmAvvio.h"
@@ -21,7 +20,6 @@
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
-#include <cerrno>
 #include <memory>
 
 using namespace CardTestKit;
@@ -38,10 +36,7 @@ struct Fixture
 
     Fixture()
     {
-        card.show();
-        card.activateWindow();
-        if (!QTest::qWaitForWindowActive(&card))
-            qFatal("card window not active");
+        showActive(&card);
         platform.messages.clear();
     }
     QString path() const { return folder.file(QStringLiteral("Clienti.pro")); }
@@ -63,16 +58,6 @@ QByteArray customers(int n)
         bytes += customer(QStringLiteral("C%1").arg(i));
     return bytes;
 }
-
-// Makes every open of a file fail while it lives, as a folder without rights does.
-struct OpenFails
-{
-    OpenFails()
-    {
-        SysIo::setFaultHook([](SysIo::Call call) { return call == SysIo::Call::Open ? EACCES : 0; });
-    }
-    ~OpenFails() { SysIo::clearFaultHook(); }
-};
 
 } // namespace
 
@@ -269,28 +254,27 @@ private Q_SLOTS:
         QLabel *line = f.card.hintLabel();
         QCOMPARE(line->objectName(), QStringLiteral("panInfo"));
         QCOMPARE(line->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-        auto over = [](QWidget *w) { QTest::mouseMove(w, w->rect().center()); };
 
-        over(find<QToolButton>(&f.card, QStringLiteral("cmdSalva")));
-        QCOMPARE(line->text(), QStringLiteral("Salva la scheda corrente in archivio."));
-        over(f.edit("txtCognome")); // edits have no hint and leave the line alone
-        QCOMPARE(line->text(), QStringLiteral("Salva la scheda corrente in archivio."));
-        over(f.card.positionLabel());
-        QCOMPARE(line->text(), QString());
-        over(find<QToolButton>(&f.card, QStringLiteral("cmdAvanti")));
-        QCOMPARE(line->text(), QStringLiteral("Visualizza la scheda successiva in archivio."));
-        over(find<QCheckBox>(&f.card, QStringLiteral("chkRicontatta")));
-        QCOMPARE(line->text(),
+        QCOMPARE(hintOver(find<QToolButton>(&f.card, QStringLiteral("cmdSalva")), line),
+                 QStringLiteral("Salva la scheda corrente in archivio."));
+        // Edits have no hint and leave the line alone.
+        QCOMPARE(hintOver(f.edit("txtCognome"), line),
+                 QStringLiteral("Salva la scheda corrente in archivio."));
+        QCOMPARE(hintOver(f.card.positionLabel(), line), QString());
+        QCOMPARE(hintOver(find<QToolButton>(&f.card, QStringLiteral("cmdAvanti")), line),
+                 QStringLiteral("Visualizza la scheda successiva in archivio."));
+        QCOMPARE(hintOver(find<QCheckBox>(&f.card, QStringLiteral("chkRicontatta")), line),
                  QStringLiteral("Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."));
         // Back onto a section's frame, off any control.
         auto *section = qobject_cast<QGroupBox *>(f.edit("txtCognome")->parentWidget());
         QVERIFY(section);
         QTest::mouseMove(section, QPoint(section->width() - 3, section->height() - 3));
         QCOMPARE(line->text(), QString());
-        over(find<QToolButton>(&f.card, QStringLiteral("btnEmail")));
-        QCOMPARE(line->text(), QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-        over(find<QToolButton>(&f.card, QStringLiteral("cmdTrova"))); // disabled, still explained
-        QCOMPARE(line->text(), QStringLiteral("Trova una scheda in archivio."));
+        QCOMPARE(hintOver(find<QToolButton>(&f.card, QStringLiteral("btnEmail")), line),
+                 QStringLiteral("Invia una e-mail all'indirizzo indicato."));
+        // Disabled, still explained.
+        QCOMPARE(hintOver(find<QToolButton>(&f.card, QStringLiteral("cmdTrova")), line),
+                 QStringLiteral("Trova una scheda in archivio."));
     }
 
     void anArchiveThatCannotBeOpenedIsReportedAndKept_data()

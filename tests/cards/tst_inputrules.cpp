@@ -32,10 +32,7 @@ struct Host
             edit->installEventFilter(f);
         if (rules)
             new TextRuleWatcher(edit, edit, rules, edit);
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qFatal("window not active");
+        showActive(&window);
         edit->setFocus();
     }
 };

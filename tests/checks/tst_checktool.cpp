@@ -1,31 +1,8 @@
+#include "ToolRun.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
-
-namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runTool(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(QUADRIVO_TOOL_PATH), args);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-} // namespace
 
 class TestCheckTool : public QObject
 {
@@ -88,8 +65,8 @@ void TestCheckTool::check()
     QFETCH(QString, messageKind);
     QFETCH(QString, message);
 
-    const Run run = runTool({QStringLiteral("check"), kind, text});
-    QCOMPARE(run.exitCode, exitCode);
+    const ToolRun run = runTool({QStringLiteral("check"), kind, text});
+    QCOMPARE(run.status, exitCode);
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(run.out, &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
@@ -99,15 +76,15 @@ void TestCheckTool::check()
 
 void TestCheckTool::messageIsOneJsonLine()
 {
-    const Run run = runTool(
+    const ToolRun run = runTool(
         {QStringLiteral("check"), QStringLiteral("iban"), QStringLiteral("IT60X0542811101000000123465")});
-    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.status, 1);
     QCOMPARE(run.out,
              QByteArray("{\"kind\": \"warning\", \"message\": \"Attenzione: l'IBAN digitato è ERRATO!\"}\n"));
 
-    const Run valid =
+    const ToolRun valid =
         runTool({QStringLiteral("check"), QStringLiteral("partitaiva"), QStringLiteral("12345670009")});
-    QCOMPARE(valid.exitCode, 0);
+    QCOMPARE(valid.status, 0);
     QVERIFY(valid.out.contains("VALIDO.\\r\\n\\r\\nE' stato"));
     QCOMPARE(valid.out.count('\n'), 1);
     QVERIFY(!valid.out.contains('\r'));
@@ -130,8 +107,8 @@ void TestCheckTool::usageErrors_data()
 void TestCheckTool::usageErrors()
 {
     QFETCH(QStringList, args);
-    const Run run = runTool(args);
-    QCOMPARE(run.exitCode, 2);
+    const ToolRun run = runTool(args);
+    QCOMPARE(run.status, 2);
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.contains("usage: quadrivo-tool check KIND TEXT"));
 }

@@ -1,15 +1,17 @@
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "WindowShot.h"
 #include "checks/CheckDialogs.h"
 #include "checks/CheckWindows.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
+
+using CardTestKit::nextModalOpenedBy;
+using CardTestKit::OpenedWindow;
 
 Q_DECLARE_METATYPE(Identifier)
 
@@ -33,32 +35,6 @@ std::unique_ptr<CheckDialog> makeWindow(Identifier id)
 QPushButton *button(QWidget *window, const char *name)
 {
     return window->findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
-// What a modal check window showed when it opened: its name and its edit's text.
-struct Opened
-{
-    QString window;
-    QString text;
-};
-
-// Opens through the entry point and closes the window as soon as it is up.
-Opened openAndClose(const std::function<void()> &open)
-{
-    Opened opened;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto *modal = qobject_cast<CheckDialog *>(QApplication::activeModalWidget());
-        if (!modal)
-            return;
-        timer.stop();
-        opened = {modal->objectName(), modal->edit()->text()};
-        modal->reject();
-    });
-    timer.start();
-    open();
-    return opened;
 }
 
 } // namespace
@@ -90,9 +66,7 @@ private:
 
 void TestCheckWindows::initTestCase()
 {
-    // The offscreen platform knows no icon folders: name the system's, as a desktop session would.
-    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-    QIcon::setThemeName(QStringLiteral("breeze"));
+    CardTestKit::useProgramLook();
 }
 
 void TestCheckWindows::init()
@@ -214,8 +188,7 @@ void TestCheckWindows::longValueCannotGrowAndShrinksBackToTheLimit()
 void TestCheckWindows::enterMovesToControllaThenChecks()
 {
     TfrmCodFisc window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    CardTestKit::showActive(&window);
     QCOMPARE(QApplication::focusWidget(), window.edit());
     QTest::keyClicks(window.edit(), QStringLiteral("rssmra85t10a562s"));
 
@@ -308,8 +281,9 @@ void TestCheckWindows::taxCodeButtonChoosesTheCheck()
     QFETCH(QString, text);
     QWidget caller;
     caller.show();
-    const Opened opened = openAndClose([&] { CheckWindows::openCodFiscOrPartitaIva(&caller, field); });
-    QCOMPARE(opened.window, window);
+    const OpenedWindow opened =
+        nextModalOpenedBy([&] { CheckWindows::openCodFiscOrPartitaIva(&caller, field); });
+    QCOMPARE(opened.name, window);
     QCOMPARE(opened.text, text);
     QVERIFY(m_platform->messages.shown.isEmpty());
 }
@@ -319,17 +293,17 @@ void TestCheckWindows::entryPointsOpenTheirWindow()
     QWidget caller;
     caller.show();
     const QString iban = QStringLiteral("IT60 X054 2811 1010 0000 0123 456");
-    Opened opened = openAndClose([&] { CheckWindows::openIban(&caller, iban); });
-    QCOMPARE(opened.window, QStringLiteral("TfrmIban"));
+    OpenedWindow opened = nextModalOpenedBy([&] { CheckWindows::openIban(&caller, iban); });
+    QCOMPARE(opened.name, QStringLiteral("TfrmIban"));
     QCOMPARE(opened.text, iban);
-    opened = openAndClose([&] { CheckWindows::openCarta(&caller, QStringLiteral("4111-1111")); });
-    QCOMPARE(opened.window, QStringLiteral("TfrmCarta"));
+    opened = nextModalOpenedBy([&] { CheckWindows::openCarta(&caller, QStringLiteral("4111-1111")); });
+    QCOMPARE(opened.name, QStringLiteral("TfrmCarta"));
     QCOMPARE(opened.text, QStringLiteral("4111-1111"));
-    opened = openAndClose([&] { CheckWindows::openPartitaIva(&caller, QStringLiteral("ABC")); });
-    QCOMPARE(opened.window, QStringLiteral("TfrmPartitaIva"));
+    opened = nextModalOpenedBy([&] { CheckWindows::openPartitaIva(&caller, QStringLiteral("ABC")); });
+    QCOMPARE(opened.name, QStringLiteral("TfrmPartitaIva"));
     QCOMPARE(opened.text, QStringLiteral("ABC"));
-    opened = openAndClose([&] { CheckWindows::openCodFisc(&caller, QStringLiteral("12345670967")); });
-    QCOMPARE(opened.window, QStringLiteral("TfrmCodFisc"));
+    opened = nextModalOpenedBy([&] { CheckWindows::openCodFisc(&caller, QStringLiteral("12345670967")); });
+    QCOMPARE(opened.name, QStringLiteral("TfrmCodFisc"));
 }
 
 void TestCheckWindows::shots()

@@ -1,8 +1,6 @@
 // The customer card: its fields and where they are stored, its input rules, tab order and Enter
 // chain, its two mandatory fields, Duplicate, and its own buttons.
-#include "../cards/CardTestKit.h"
-#include "FakePlatform.h"
-#include "TestFolder.h"
+#include "../cards/ContactCardKit.h"
 #include "WindowShot.h"
 #include "customers/ClientiRecord.h"
 #include "customers/TfrmClienti.h"
@@ -23,12 +21,6 @@ namespace {
 constexpr int R = 3151;
 
 // The stored layout of a customer record, field by field: name, offset, capacity.
-struct StoredField
-{
-    const char *name;
-    int offset;
-    int capacity;
-};
 const StoredField kStored[] = {
     {"Cognome", 0, 50},       {"Nome", 51, 50},          {"Ditta", 102, 50},      {"Sesso", 153, 1},
     {"Recapito", 155, 50},    {"IndirizzoRes", 206, 50}, {"ProvRes", 257, 2},     {"ComuneRes", 260, 50},
@@ -51,38 +43,10 @@ const QStringList kEnterChain = {
     "txtEnteRil",   "txtDataRil",    "txtDataSca",    "txtConducente", "txtQuestioni",  "txtNote",
     "txtCodiceDest"};
 
-struct Fixture
+struct Fixture : ContactCardFixture<TfrmClienti>
 {
-    TestFolder folder;
-    FakePlatform platform;
-    TfrmClienti card;
-
-    Fixture()
-    {
-        card.setWindowState(Qt::WindowNoState);
-        card.resize(1366, 768);
-        card.show();
-        card.activateWindow();
-        if (!QTest::qWaitForWindowActive(&card))
-            qFatal("card window not active");
-    }
-    QString path() const { return folder.file(QStringLiteral("Clienti.pro")); }
-    QWidget *w(const QString &name) { return find<QWidget>(&card, name); }
-    QLineEdit *edit(const QString &name) { return find<QLineEdit>(&card, name); }
-    QComboBox *combo(const QString &name) { return find<QComboBox>(&card, name); }
-    QCheckBox *flag() { return find<QCheckBox>(&card, QStringLiteral("chkRicontatta")); }
-    QString position() const { return card.positionLabel()->text(); }
+    Fixture() : ContactCardFixture(QStringLiteral("Clienti.pro")) {}
 };
-
-// The control of a field: "txt", "chk" or "lbl" followed by the field's name.
-QWidget *controlOf(QWidget *card, const QString &field)
-{
-    for (const char *prefix : {"txt", "chk", "lbl"}) {
-        if (auto *w = card->findChild<QWidget *>(QLatin1StringView(prefix) + field))
-            return w;
-    }
-    return nullptr;
-}
 
 // A distinct sample text for each field, as long as the field allows.
 QString sample(const StoredField &f)
@@ -112,29 +76,7 @@ void fillEveryField(QWidget *card)
 // The record bytes written from the table above, without the program's codec.
 QByteArray expectedRecord()
 {
-    QByteArray bytes(R, '\0');
-    for (const StoredField &f : kStored) {
-        const QString text = sample(f);
-        QByteArray encoded;
-        for (const QChar c : text)
-            encoded += c == QChar(0x20AC) ? char(0x80) : char(c.unicode()); // Windows-1252
-        bytes[f.offset] = char(encoded.size());
-        bytes.replace(f.offset + 1, encoded.size(), encoded);
-    }
-    return bytes;
-}
-
-QString widgetText(QWidget *w)
-{
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *c = qobject_cast<QComboBox *>(w))
-        return c->currentText();
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return l->text();
-    if (auto *b = qobject_cast<QCheckBox *>(w))
-        return b->isChecked() ? QString::fromUtf8("S\u00EC") : QStringLiteral("No");
-    return {};
+    return recordFromTable(R, kStored, sample);
 }
 
 } // namespace
@@ -217,9 +159,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, hint);
         Fixture f;
-        QWidget *w = f.w(name);
-        QTest::mouseMove(w, w->rect().center());
-        QCOMPARE(f.card.hintLabel()->text(), hint);
+        QCOMPARE(f.hintOver(name), hint);
     }
 
     void everyFieldIsStoredAtItsOffsetAndLoadsBack()
@@ -234,7 +174,7 @@ private Q_SLOTS:
         click(&f.card, QStringLiteral("cmdNuovo"));
         click(&f.card, QStringLiteral("cmdPrimo"));
         for (const StoredField &s : kStored)
-            QCOMPARE(widgetText(controlOf(&f.card, QLatin1StringView(s.name))), sample(s));
+            QCOMPARE(shownText(controlOf(&f.card, QLatin1StringView(s.name))), sample(s));
     }
 
     void aClearedFlagIsStoredAsNo()
@@ -256,7 +196,7 @@ private Q_SLOTS:
         click(&f.card, QStringLiteral("cmdNuovo"));
         for (const StoredField &s : kStored) {
             const QString expected = QLatin1StringView(s.name) == QLatin1StringView("Ricontatta") ? "No" : "";
-            QCOMPARE(widgetText(controlOf(&f.card, QLatin1StringView(s.name))), expected);
+            QCOMPARE(shownText(controlOf(&f.card, QLatin1StringView(s.name))), expected);
         }
         QCOMPARE(f.combo(QStringLiteral("txtProvRes"))->currentIndex(), -1);
         QCOMPARE(f.position(), QString());
@@ -301,7 +241,7 @@ private Q_SLOTS:
         QWidget *w = f.w(field);
         w->setFocus();
         type(w, typed);
-        QCOMPARE(widgetText(w), shown);
+        QCOMPARE(shownText(w), shown);
     }
 
     void aPastedAccentIsStored()
@@ -339,11 +279,7 @@ private Q_SLOTS:
     void enterWalksTheTabOrderAndWrapsRound()
     {
         Fixture f;
-        QCOMPARE(QApplication::focusWidget()->objectName(), kEnterChain.first());
-        for (qsizetype i = 1; i <= kEnterChain.size(); ++i) {
-            pressEnter(QApplication::focusWidget());
-            QCOMPARE(QApplication::focusWidget()->objectName(), kEnterChain.at(i % kEnterChain.size()));
-        }
+        checkEnterWalksRound(kEnterChain);
     }
 
     void tabVisitsTheCallBackFlagBetweenIssuesAndNotes()
@@ -399,7 +335,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("value");
         // clang-format off
-        // clang-format off
         QTest::newRow("eleven digits: VAT number check")
             << "btnCodFisc" << "txtCodFisc" << "01234567890" << "TfrmPartitaIva" << "01234567890";
         QTest::newRow("letters: tax code check")
@@ -414,7 +349,6 @@ private Q_SLOTS:
         QTest::newRow("IBAN")
             << "btnIban" << "txtIban" << "IT60X0542811101000000123456" << "TfrmIban" << "IT60X0542811101000000123456";
         // clang-format on
-        // clang-format on
     }
     void identifierButtonsOpenTheirCheck()
     {
@@ -425,14 +359,9 @@ private Q_SLOTS:
         QFETCH(QString, value);
         Fixture f;
         f.edit(field)->setText(text);
-        QString opened, shown;
-        withNextModal([&] { click(&f.card, button); },
-                      [&](QDialog *d) {
-                          opened = d->objectName();
-                          shown = d->findChild<QLineEdit *>()->text();
-                      });
-        QCOMPARE(opened, window);
-        QCOMPARE(shown, value);
+        const OpenedWindow opened = nextModalOpenedBy([&] { click(&f.card, button); });
+        QCOMPARE(opened.name, window);
+        QCOMPARE(opened.text, value);
         QCOMPARE(f.edit(field)->text(), text); // a check never changes the card
     }
 
@@ -440,9 +369,7 @@ private Q_SLOTS:
     {
         Fixture f;
         fillSampleCustomer(f);
-        for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)})
-            WindowShot::keep(&f.card,
-                             QStringLiteral("TfrmClienti-%1x%2").arg(size.width()).arg(size.height()), size);
+        WindowShot::keepAtScreenSizes(&f.card, QStringLiteral("TfrmClienti"));
     }
 
 private:
@@ -454,34 +381,31 @@ private:
 
     static void fillSampleCustomer(Fixture &f)
     {
-        const QList<QPair<const char *, const char *>> texts = {
-            {"txtCognome", "Bianchi"},
-            {"txtNome", "Giulia"},
-            {"txtDitta", "Bianchi & Figli S.r.l."},
-            {"txtSesso", "F"},
-            {"txtRecapito", "347 1234567"},
-            {"txtIndirizzoRes", "Via Garibaldi 12"},
-            {"txtComuneRes", "Milano"},
-            {"txtCapRes", "20121"},
-            {"txtDataNasc", "12/05/1978"},
-            {"txtComuneNasc", "Bergamo"},
-            {"txtTelCasa", "02 1234567"},
-            {"txtTelCel", "347 1234567"},
-            {"txtEmail", "giulia.bianchi@example.it"},
-            {"txtPec", "bianchi@pec.example.it"},
-            {"txtCodFisc", "BNCGLI78E52A794K"},
-            {"txtPartitaIva", "01234567890"},
-            {"txtIban", "IT60X0542811101000000123456"},
-            {"txtTipoPat", "Carta d'identit\u00e0"},
-            {"txtNumPat", "CA12345AB"},
-            {"txtEnteRil", "Comune di Milano"},
-            {"txtDataRil", "01/02/2020"},
-            {"txtDataSca", "01/02/2030"},
-            {"txtConducente", "Consulenza fiscale, contabilit\u00e0"},
-            {"txtQuestioni", "Attende il preventivo per il rinnovo"},
-            {"txtCodiceDest", "M5UXCR1"}};
-        for (const auto &[name, text] : texts)
-            f.edit(QLatin1StringView(name))->setText(QString::fromUtf8(text));
+        f.setTexts({{"txtCognome", "Bianchi"},
+                    {"txtNome", "Giulia"},
+                    {"txtDitta", "Bianchi & Figli S.r.l."},
+                    {"txtSesso", "F"},
+                    {"txtRecapito", "347 1234567"},
+                    {"txtIndirizzoRes", "Via Garibaldi 12"},
+                    {"txtComuneRes", "Milano"},
+                    {"txtCapRes", "20121"},
+                    {"txtDataNasc", "12/05/1978"},
+                    {"txtComuneNasc", "Bergamo"},
+                    {"txtTelCasa", "02 1234567"},
+                    {"txtTelCel", "347 1234567"},
+                    {"txtEmail", "giulia.bianchi@example.it"},
+                    {"txtPec", "bianchi@pec.example.it"},
+                    {"txtCodFisc", "BNCGLI78E52A794K"},
+                    {"txtPartitaIva", "01234567890"},
+                    {"txtIban", "IT60X0542811101000000123456"},
+                    {"txtTipoPat", "Carta d'identit\u00e0"},
+                    {"txtNumPat", "CA12345AB"},
+                    {"txtEnteRil", "Comune di Milano"},
+                    {"txtDataRil", "01/02/2020"},
+                    {"txtDataSca", "01/02/2030"},
+                    {"txtConducente", "Consulenza fiscale, contabilit\u00e0"},
+                    {"txtQuestioni", "Attende il preventivo per il rinnovo"},
+                    {"txtCodiceDest", "M5UXCR1"}});
         f.combo(QStringLiteral("txtProvRes"))->setEditText(QStringLiteral("MI"));
         f.combo(QStringLiteral("txtProvNasc"))->setEditText(QStringLiteral("BG"));
         f.flag()->setChecked(true);

@@ -5,9 +5,7 @@
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
-#include "checks/CheckDialog.h"
 #include "core/Record.h"
-#include "core/SysIo.h"
 #include "deadlines/ScadenzarioRecord.h"
 #include "deadlines/TfrmScadenzario.h"
 #include "shell/TfrmGuida.h"
@@ -16,18 +14,14 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
-
-#include <cerrno>
 
 using namespace CardTestKit;
 using namespace Scadenzario;
@@ -38,7 +32,8 @@ namespace {
 
 constexpr int R = 1368;
 
-const QString kValidDate = QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida.");
+const QString kValidDate =
+    QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida.");
 const QString kSaved = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
 
 struct Fixture
@@ -49,10 +44,7 @@ struct Fixture
 
     Fixture()
     {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qFatal("deadlines window not active");
+        showActive(&window);
         platform.messages.clear();
     }
 
@@ -62,7 +54,10 @@ struct Fixture
     QCheckBox *check(int field) { return get<QCheckBox>(QStringLiteral("chk") + layout().name(field)); }
     QString position() const { return window.positionLabel()->text(); }
     RecordingMessages &messages() { return platform.messages; }
-    QByteArray file(const QString &year) const { return readFile(folder.file(year + QStringLiteral(".sca"))); }
+    QByteArray file(const QString &year) const
+    {
+        return readFile(folder.file(year + QStringLiteral(".sca")));
+    }
     Record stored(const QString &year, int position) const
     {
         return Record::decode(layout(), recordAt(file(year), R, position));
@@ -90,7 +85,8 @@ struct Fixture
         type(e, text);
     }
     // Only what Save insists on: date, notice, contact and reason; the time stays 00:00.
-    void fillMandatory(const QString &day = QStringLiteral("05"), const QString &month = QStringLiteral("Marzo"))
+    void fillMandatory(const QString &day = QStringLiteral("05"),
+                       const QString &month = QStringLiteral("Marzo"))
     {
         pick(Giorno, day);
         pick(Mese, month);
@@ -105,35 +101,9 @@ struct Fixture
     }
 };
 
-QByteArray deadline(const QList<QPair<QString, QString>> &texts) { return record(layout(), texts); }
-
-// Makes every open of a file fail while it lives, as a folder without rights does.
-struct OpenFails
+QByteArray deadline(const QList<QPair<QString, QString>> &texts)
 {
-    OpenFails()
-    {
-        SysIo::setFaultHook([](SysIo::Call call) { return call == SysIo::Call::Open ? EACCES : 0; });
-    }
-    ~OpenFails() { SysIo::clearFaultHook(); }
-};
-
-// Opens a modal check window through `press`, notes its name and entry text, and closes it.
-QPair<QString, QString> checkWindowOpenedBy(const std::function<void()> &press)
-{
-    QPair<QString, QString> opened;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto *modal = qobject_cast<CheckDialog *>(QApplication::activeModalWidget());
-        if (!modal)
-            return;
-        timer.stop();
-        opened = {modal->objectName(), modal->edit()->text()};
-        modal->reject();
-    });
-    timer.start();
-    press();
-    return opened;
+    return record(layout(), texts);
 }
 
 } // namespace
@@ -176,9 +146,7 @@ private Q_SLOTS:
 void TestScadenzarioWindow::initTestCase()
 {
     // As the program starts: its icon theme and font, which the layout checks depend on.
-    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-    QIcon::setThemeName(QStringLiteral("breeze"));
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), QApplication::font().pointSize()));
+    useProgramLook();
 }
 
 void TestScadenzarioWindow::startPanelOnShow()
@@ -214,7 +182,8 @@ void TestScadenzarioWindow::shortYearWarns()
     click(&f.window, QStringLiteral("btnApri"));
     QCOMPARE(f.messages().shown.size(), 1);
     QCOMPARE(f.messages().shown[0].kind, MessageKind::Warning);
-    QCOMPARE(f.messages().shown[0].text, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+    QCOMPARE(f.messages().shown[0].text,
+             QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
     QVERIFY(f.window.startPanelShown());
     QCOMPARE(QApplication::focusWidget(), anno);
     QCOMPARE(f.window.windowTitle(), QStringLiteral(" Quadrivo - Scadenzario e appuntamenti"));
@@ -287,9 +256,11 @@ void TestScadenzarioWindow::mandatoryOnlyCardSaves()
     QCOMPARE(bytes.size(), R);
     const Record r = Record::decode(layout(), bytes);
     const QList<QPair<int, QString>> expected = {
-        {Giorno, "05"}, {Mese, "Marzo"}, {Anno, "2024"}, {Data, "05/03/2024"}, {OreApp, "00"}, {MinutiApp, "00"},
-        {Ora, "00:00"}, {Avviso, "3"}, {Pagatore, "Rossi Mario"}, {Dettagli, "Rata mutuo"}, {Costo, "0,00"},
-        {DaConfermare, "No"}, {Effettuata, "No"}};
+        {Giorno, "05"},           {Mese, "Marzo"}, {Anno, "2024"},
+        {Data, "05/03/2024"},     {OreApp, "00"},  {MinutiApp, "00"},
+        {Ora, "00:00"},           {Avviso, "3"},   {Pagatore, "Rossi Mario"},
+        {Dettagli, "Rata mutuo"}, {Costo, "0,00"}, {DaConfermare, "No"},
+        {Effettuata, "No"}};
     for (int field = 0; field < layout().fieldCount(); ++field) {
         QString want;
         for (const auto &[f2, text] : expected) {
@@ -312,6 +283,7 @@ void TestScadenzarioWindow::mandatoryOnlyCardSaves()
 
 void TestScadenzarioWindow::dateMustExist_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
@@ -322,6 +294,7 @@ void TestScadenzarioWindow::dateMustExist_data()
     QTest::newRow("29 Febbraio 2023") << "2023" << "29" << "Febbraio"
                                       << QStringLiteral("Attenzione: la data 29/02/2023 non esiste.\n\r\n\r") + kValidDate;
     QTest::newRow("30 Giugno 2023") << "2023" << "30" << "Giugno" << QString();
+    // clang-format on
 }
 
 void TestScadenzarioWindow::dateMustExist()
@@ -338,7 +311,8 @@ void TestScadenzarioWindow::dateMustExist()
     if (refusal.isEmpty()) {
         QCOMPARE(f.messages().shown[0].text, kSaved);
         const Record r = f.stored(year, 1);
-        QCOMPARE(r.text(Data), day + u'/' + (month == QStringLiteral("Febbraio") ? "02" : "06") + u'/' + year);
+        QCOMPARE(r.text(Data),
+                 day + u'/' + (month == QStringLiteral("Febbraio") ? "02" : "06") + u'/' + year);
         QCOMPARE(r.text(Anno), year);
     } else {
         QCOMPARE(f.messages().shown[0].kind, MessageKind::Plain);
@@ -364,21 +338,24 @@ void TestScadenzarioWindow::onlyTheFirstFailedCheckSpeaks()
     QCOMPARE(f.messages().shown.size(), 1);
     QCOMPARE(f.messages().shown[0].kind, MessageKind::Warning);
     QCOMPARE(f.messages().shown[0].text,
-             QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il giorno della scadenza."));
+             QStringLiteral(
+                 "Attenzione: per salvare la scheda \u00E8 necessario indicare il giorno della scadenza."));
     QCOMPARE(QApplication::focusWidget(), f.combo(Giorno));
     QVERIFY(f.file(QStringLiteral("2024")).isEmpty());
 
     f.pick(Giorno, QStringLiteral("05"));
     f.save();
     QCOMPARE(f.messages().shown.size(), 1);
-    QCOMPARE(f.messages().shown[0].text,
-             QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome del contatto."));
+    QCOMPARE(
+        f.messages().shown[0].text,
+        QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome del contatto."));
     QCOMPARE(QApplication::focusWidget(), f.edit(Pagatore));
 }
 
 void TestScadenzarioWindow::duplicateAppendsAndKeepsTheOriginal()
 {
     Fixture f;
+    // clang-format off
     const QByteArray first = deadline({{"Giorno", "10"}, {"Mese", "Gennaio"}, {"Anno", "2024"}, {"Data", "10/01/2024"},
                                        {"OreApp", "09"}, {"MinutiApp", "30"}, {"Ora", "09:30"}, {"Avviso", "5"},
                                        {"Pagatore", "Bianchi Anna"}, {"CodFisc", "BNCNNA80A41H501X"},
@@ -386,6 +363,7 @@ void TestScadenzarioWindow::duplicateAppendsAndKeepsTheOriginal()
                                        {"DaConfermare", "S\u00EC"}, {"Effettuata", "S\u00EC"}});
     const QByteArray second = deadline({{"Giorno", "20"}, {"Mese", "Febbraio"}, {"Anno", "2024"},
                                         {"Pagatore", "Verdi"}, {"Dettagli", "Bollo"}});
+    // clang-format on
     f.folder.write(QStringLiteral("2024.sca"), first + second);
     f.openYear(QStringLiteral("2024"));
     click(&f.window, QStringLiteral("cmdPrimo"));
@@ -441,6 +419,7 @@ void TestScadenzarioWindow::duplicateOfANewCardWarns()
 
 void TestScadenzarioWindow::typingIsFiltered_data()
 {
+    // clang-format off
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("before"); // a combo's picked item, or an edit's text
     QTest::addColumn<QString>("typed");
@@ -454,6 +433,7 @@ void TestScadenzarioWindow::typingIsFiltered_data()
     QTest::newRow("amount") << int(Costo) << "" << "1a2,5e" << "12,5";
     QTest::newRow("tax code trimmed and upper-cased at each key") << int(CodFisc) << "" << "rss mra" << "RSSMRA";
     QTest::newRow("contact accepts anything") << int(Pagatore) << "" << "D'Amico & C." << "D'Amico & C.";
+    // clang-format on
 }
 
 void TestScadenzarioWindow::typingIsFiltered()
@@ -511,26 +491,26 @@ void TestScadenzarioWindow::enterRing()
 {
     Fixture f;
     f.openYear(QStringLiteral("2024"));
-    const QStringList ring = {"txtGiorno",     "txtMese",         "txtOreApp",    "txtMinutiApp", "txtAvviso",
-                              "txtPagatore",   "txtCodFisc",      "txtNumTessera", "txtCarica",   "txtTelCel",
-                              "txtRecapito",   "txtAnticipi",     "txtComplessivo", "txtRateazione",
-                              "txtBeneficiario", "txtDettagli",   "txtOfficina",  "txtCosto",     "txtContatto",
-                              "txtNote",       "txtGiorno"};
-    QCOMPARE(QApplication::focusWidget()->objectName(), ring.first());
-    for (qsizetype i = 1; i < ring.size(); ++i) {
-        pressEnter(QApplication::focusWidget());
-        QCOMPARE(QApplication::focusWidget()->objectName(), ring.at(i));
-    }
+    const QStringList ring = {"txtGiorno",      "txtMese",       "txtOreApp",       "txtMinutiApp",
+                              "txtAvviso",      "txtPagatore",   "txtCodFisc",      "txtNumTessera",
+                              "txtCarica",      "txtTelCel",     "txtRecapito",     "txtAnticipi",
+                              "txtComplessivo", "txtRateazione", "txtBeneficiario", "txtDettagli",
+                              "txtOfficina",    "txtCosto",      "txtContatto",     "txtNote"};
+    checkEnterWalksRound(ring);
 }
 
 void TestScadenzarioWindow::navigationReadsTheOpenYearOnly()
 {
     Fixture f;
     f.folder.write(QStringLiteral("2023.sca"), deadline({{"Pagatore", "Anno vecchio"}, {"Anno", "2023"}}));
-    f.folder.write(QStringLiteral("2024.sca"),
-                   deadline({{"Giorno", "07"}, {"Mese", "Maggio"}, {"Anno", "2024"}, {"OreApp", "16"},
-                             {"MinutiApp", "45"}, {"Pagatore", "Primo"}, {"Effettuata", "S\u00EC"}}) +
-                       deadline({{"Pagatore", "Secondo"}, {"Anno", "2024"}}));
+    f.folder.write(QStringLiteral("2024.sca"), deadline({{"Giorno", "07"},
+                                                         {"Mese", "Maggio"},
+                                                         {"Anno", "2024"},
+                                                         {"OreApp", "16"},
+                                                         {"MinutiApp", "45"},
+                                                         {"Pagatore", "Primo"},
+                                                         {"Effettuata", "S\u00EC"}}) +
+                                                   deadline({{"Pagatore", "Secondo"}, {"Anno", "2024"}}));
     f.openYear(QStringLiteral("2024"));
     click(&f.window, QStringLiteral("cmdUltimo"));
     QCOMPARE(f.position(), QStringLiteral("2"));
@@ -552,9 +532,14 @@ void TestScadenzarioWindow::recordsOutsideTheListsLoadEmpty()
     // A record written by hand or by another program: a list cannot show a text it does not hold,
     // and the year shown stays the open one.
     Fixture f;
-    f.folder.write(QStringLiteral("2024.sca"),
-                   deadline({{"Giorno", "5"}, {"Mese", "marzo"}, {"Anno", "1999"}, {"OreApp", "9"},
-                             {"MinutiApp", "30"}, {"Avviso", "1"}, {"Pagatore", "P"}, {"Dettagli", "D"}}));
+    f.folder.write(QStringLiteral("2024.sca"), deadline({{"Giorno", "5"},
+                                                         {"Mese", "marzo"},
+                                                         {"Anno", "1999"},
+                                                         {"OreApp", "9"},
+                                                         {"MinutiApp", "30"},
+                                                         {"Avviso", "1"},
+                                                         {"Pagatore", "P"},
+                                                         {"Dettagli", "D"}}));
     f.openYear(QStringLiteral("2024"));
     click(&f.window, QStringLiteral("cmdPrimo"));
     QCOMPARE(f.combo(Giorno)->currentText(), QString());
@@ -614,6 +599,7 @@ void TestScadenzarioWindow::archiveFailureIsAnError()
 
 void TestScadenzarioWindow::identifierCheckChoosesItsWindow_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("entry");
@@ -621,6 +607,7 @@ void TestScadenzarioWindow::identifierCheckChoosesItsWindow_data()
     QTest::newRow("tax code") << "RSSMRA80A01H501U" << "TfrmCodFisc" << "RSSMRA80A01H501U";
     QTest::newRow("empty") << "" << "TfrmCodFisc" << "";
     QTest::newRow("digits with blanks around") << " 0123 " << "TfrmPartitaIva" << "0123";
+    // clang-format on
 }
 
 void TestScadenzarioWindow::identifierCheckChoosesItsWindow()
@@ -631,9 +618,9 @@ void TestScadenzarioWindow::identifierCheckChoosesItsWindow()
     Fixture f;
     f.openYear(QStringLiteral("2024"));
     f.edit(CodFisc)->setText(code);
-    const auto opened = checkWindowOpenedBy([&] { click(&f.window, QStringLiteral("btnCodFisc")); });
-    QCOMPARE(opened.first, window);
-    QCOMPARE(opened.second, entry);
+    const OpenedWindow opened = nextModalOpenedBy([&] { click(&f.window, QStringLiteral("btnCodFisc")); });
+    QCOMPARE(opened.name, window);
+    QCOMPARE(opened.text, entry);
     QCOMPARE(f.edit(CodFisc)->text(), code); // nothing comes back
 }
 
@@ -641,22 +628,20 @@ void TestScadenzarioWindow::helpFromBothFaces()
 {
     Fixture f;
     QStringList titles;
-    const auto closeHelp = [&] {
-        auto *help = qobject_cast<TfrmGuida *>(QApplication::activeModalWidget());
-        QVERIFY(help);
-        titles << help->findChild<QLabel *>(QStringLiteral("lblTitolo"))->text();
-        help->findChild<QAbstractButton *>(QStringLiteral("btnChiudi"))->click();
+    const auto closeHelp = [&](QDialog *help) {
+        QVERIFY(qobject_cast<TfrmGuida *>(help));
+        titles << find<QLabel>(help, QStringLiteral("lblTitolo"))->text();
+        click(help, QStringLiteral("btnChiudi"));
     };
-    QTimer::singleShot(0, this, closeHelp);
-    click(&f.window, QStringLiteral("imgGuida"));
+    withNextModal([&] { click(&f.window, QStringLiteral("imgGuida")); }, closeHelp);
     f.openYear(QStringLiteral("2024"));
-    QTimer::singleShot(0, this, closeHelp);
-    click(&f.window, QStringLiteral("cmdGuida"));
+    withNextModal([&] { click(&f.window, QStringLiteral("cmdGuida")); }, closeHelp);
     QCOMPARE(titles, QStringList(2, QStringLiteral("Applicazione Scadenzario e appuntamenti.")));
 }
 
 void TestScadenzarioWindow::hints_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
     const QList<QPair<const char *, const char *>> hints = {
@@ -683,6 +668,7 @@ void TestScadenzarioWindow::hints_data()
     };
     for (const auto &[control, hint] : hints)
         QTest::newRow(control) << QString::fromLatin1(control) << QString::fromUtf8(hint);
+    // clang-format on
 }
 
 void TestScadenzarioWindow::hints()
@@ -694,11 +680,8 @@ void TestScadenzarioWindow::hints()
     f.window.resize(1366, 768); // every control on screen
     f.openYear(QStringLiteral("2024"));
     QApplication::processEvents();
-    QTest::mouseMove(f.window.positionLabel(), f.window.positionLabel()->rect().center());
-    QCOMPARE(f.window.hintLabel()->text(), QString());
-    QWidget *w = f.get(control);
-    QTest::mouseMove(w, w->rect().center());
-    QCOMPARE(f.window.hintLabel()->text(), hint);
+    QCOMPARE(hintOver(f.window.positionLabel(), f.window.hintLabel()), QString());
+    QCOMPARE(hintOver(f.get(control), f.window.hintLabel()), hint);
 }
 
 void TestScadenzarioWindow::laterServicesAreVisiblyDisabled()

@@ -1,35 +1,16 @@
+#include "TestFolder.h"
+#include "ToolRun.h"
 #include "core/Record.h"
 #include "quotes/PreventiviRecord.h"
 #include "quotes/QuoteTotals.h"
 
-#include "TestFolder.h"
-
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 using Preventivi::Column;
 
 namespace {
-
-struct Run
-{
-    int status;
-    QList<QByteArray> lines;
-    QByteArray err;
-};
-
-Run tool(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(QUADRIVO_TOOL_PATH), args);
-    p.waitForFinished(30000);
-    QByteArray out = p.readAllStandardOutput();
-    if (out.endsWith('\n'))
-        out.chop(1);
-    return {p.exitCode(), out.isEmpty() ? QList<QByteArray>() : out.split('\n'), p.readAllStandardError()};
-}
 
 void setLine(Record &r, int line, const QString &quant, const QString &prezzo, const QString &sconto,
              const QString &importo, bool esente = false)
@@ -106,7 +87,7 @@ void TestToolTotals::reportsEveryQuoteInFileOrder()
 {
     TestFolder folder;
     folder.write(QStringLiteral("2024.pre"), yearFile());
-    const Run run = tool({QStringLiteral("totals"), folder.file(QStringLiteral("2024.pre"))});
+    const ToolRun run = runTool({QStringLiteral("totals"), folder.file(QStringLiteral("2024.pre"))});
     QCOMPARE(run.status, 1); // some quote does not match
     QVERIFY(run.err.isEmpty());
     QCOMPARE(run.lines.size(), 3);
@@ -114,8 +95,13 @@ void TestToolTotals::reportsEveryQuoteInFileOrder()
     QStringList expectedKeys{"pos"};
     for (int i = 1; i <= 30; ++i)
         expectedKeys << QStringLiteral("txtImporto%1").arg(i, 2, 10, QChar(u'0'));
-    expectedKeys << "txtPercIva" << "txtTotImponibile" << "txtTotImposta" << "txtTotIva" << "txtTotEsente"
-                 << "txtTotFattura" << "matches";
+    expectedKeys << "txtPercIva"
+                 << "txtTotImponibile"
+                 << "txtTotImposta"
+                 << "txtTotIva"
+                 << "txtTotEsente"
+                 << "txtTotFattura"
+                 << "matches";
 
     QList<QJsonObject> quotes;
     for (const QByteArray &line : run.lines) {
@@ -162,12 +148,13 @@ void TestToolTotals::agreesWithTheCalculation()
     const QuoteTotals::Figures shown = QuoteTotals::calcola(QuoteTotals::fromRecord(q)).figures;
     for (int i = 0; i < QuoteTotals::kLines; ++i)
         q.setText(Preventivi::lineField(Column::Importo, i + 1), shown.lines[size_t(i)].importo);
-    setTotals(q, shown.percIva, {shown.totals.imponibile, shown.totals.imposta, shown.totals.iva,
-                                 shown.totals.esente, shown.totals.fattura});
+    setTotals(q, shown.percIva,
+              {shown.totals.imponibile, shown.totals.imposta, shown.totals.iva, shown.totals.esente,
+               shown.totals.fattura});
 
     TestFolder folder;
     folder.write(QStringLiteral("2025.pre"), q.encode());
-    const Run run = tool({QStringLiteral("totals"), folder.file(QStringLiteral("2025.pre"))});
+    const ToolRun run = runTool({QStringLiteral("totals"), folder.file(QStringLiteral("2025.pre"))});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.lines.size(), 1);
     const QJsonObject o = QJsonDocument::fromJson(run.lines[0]).object();
@@ -198,7 +185,7 @@ void TestToolTotals::errors()
     QFETCH(QString, missingFile);
     TestFolder folder;
     args.replaceInStrings(QStringLiteral("@"), folder.path());
-    const Run run = tool(args);
+    const ToolRun run = runTool(args);
     QCOMPARE(run.status, 2);
     QVERIFY(run.lines.isEmpty());
     QVERIFY(!run.err.isEmpty());

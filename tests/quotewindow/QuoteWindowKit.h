@@ -3,6 +3,7 @@
 // The quote window as a test meets it: a program folder with a year file, the platform doubles,
 // the window shown and active; typing like a user and writing quotes without the window.
 
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "core/Record.h"
@@ -12,40 +13,35 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 #include <memory>
 
 namespace QuoteWindowKit {
 
 using Preventivi::Column;
 
-inline QString nn(int line) { return QStringLiteral("%1").arg(line, 2, 10, QChar(u'0')); }
-
-inline void useIconTheme()
+inline QString nn(int line)
 {
-    // The offscreen platform knows no icon folders of its own.
-    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-    QIcon::setThemeName(QStringLiteral("breeze"));
+    return QStringLiteral("%1").arg(line, 2, 10, QChar(u'0'));
 }
+
+using CardTestKit::nextModalOpenedBy;
+using CardTestKit::OpenedWindow;
+using CardTestKit::useProgramLook;
+using CardTestKit::withNextModal;
+
+// The total edits in the order "Calcola" fills them.
+inline const QStringList kTotals = {QStringLiteral("txtTotImponibile"), QStringLiteral("txtTotImposta"),
+                                    QStringLiteral("txtTotIva"), QStringLiteral("txtTotEsente"),
+                                    QStringLiteral("txtTotFattura")};
 
 // Types key by key into `w`, which takes the focus first, as a user clicking into it would.
 inline void type(QWidget *w, const QString &text)
 {
     w->setFocus(Qt::MouseFocusReason);
-    for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClick(w, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-    }
+    CardTestKit::type(w, text);
 }
 
 // Settings file bytes: the lines joined with CR LF, in Windows-1252 (only "Sì" needs it here).
@@ -57,8 +53,11 @@ inline QByteArray iniBytes(const QStringList &lines)
     return bytes;
 }
 
+// Texts of a quote record by field.
+using Texts = QList<QPair<int, QString>>;
+
 // A quote record from texts by field.
-inline Record quote(const QList<QPair<int, QString>> &texts)
+inline Record quote(const Texts &texts)
 {
     Record r(Preventivi::layout());
     for (const auto &[field, text] : texts)
@@ -66,15 +65,25 @@ inline Record quote(const QList<QPair<int, QString>> &texts)
     return r;
 }
 
-// Runs `act` on the modal dialog as soon as it is up.
-inline void whenModal(QObject *context, std::function<void(QWidget *)> act)
+// The figures of one line as a stored quote holds them; empty texts leave their fields empty.
+inline Texts storedLine(int line, const QString &quant, const QString &prezzo, const QString &importo,
+                        const QString &sconto = {}, const QString &esente = {})
 {
-    QTimer::singleShot(0, context, [act] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            act(modal);
-        else
-            qFatal("no modal window came up");
-    });
+    return {{Preventivi::lineField(Column::Quant, line), quant},
+            {Preventivi::lineField(Column::Prezzo, line), prezzo},
+            {Preventivi::lineField(Column::PercSconto, line), sconto},
+            {Preventivi::lineField(Column::Importo, line), importo},
+            {Preventivi::lineField(Column::Es, line), esente}};
+}
+
+// The VAT rate and the totals, in the order of kTotals, as a stored quote holds them.
+inline Texts storedTotals(const QString &rate, const QStringList &totals)
+{
+    if (totals.size() != 5)
+        qFatal("a quote has five totals");
+    return {{Preventivi::txtPercIva, rate},         {Preventivi::txtTotImponibile, totals[0]},
+            {Preventivi::txtTotImposta, totals[1]}, {Preventivi::txtTotIva, totals[2]},
+            {Preventivi::txtTotEsente, totals[3]},  {Preventivi::txtTotFattura, totals[4]}};
 }
 
 struct Fixture
@@ -113,30 +122,17 @@ struct Fixture
 
     template <class T = QWidget> T *find(const QString &name) const
     {
-        T *w = window->findChild<T *>(name);
-        if (!w)
-            qFatal("No control named %s", qPrintable(name));
-        return w;
+        return CardTestKit::find<T>(window.get(), name);
     }
     QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
-    QString text(const QString &name) const
-    {
-        QWidget *w = find(name);
-        if (auto *e = qobject_cast<QLineEdit *>(w))
-            return e->text();
-        if (auto *c = qobject_cast<QComboBox *>(w))
-            return c->currentText();
-        if (auto *l = qobject_cast<QLabel *>(w))
-            return l->text();
-        qFatal("%s holds no text", qPrintable(name));
-    }
+    QString text(const QString &name) const { return CardTestKit::shownText(find(name)); }
     QCheckBox *check(const QString &name) const { return find<QCheckBox>(name); }
-    void click(const QString &button) const { find<QAbstractButton>(button)->click(); }
+    void click(const QString &button) const { CardTestKit::click(window.get(), button); }
     QString position() const { return window->positionLabel()->text(); }
-    QString focused() const
+    QString focused() const { return CardTestKit::focusedName(); }
+    QString hintOver(const QString &control) const
     {
-        QWidget *w = QApplication::focusWidget();
-        return w ? w->objectName() : QString();
+        return CardTestKit::hintOver(find(control), window->hintLabel());
     }
     RecordingMessages &messages() { return platform.messages; }
     // The one line page on view, by name.

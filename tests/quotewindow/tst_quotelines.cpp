@@ -2,7 +2,6 @@
 // that empty stale results, the rewriting of numbers on leaving a field, the Enter chain, the
 // maximum lengths and typing rules, and "Calcola" against the totals model.
 #include "QuoteWindowKit.h"
-
 #include "WindowShot.h"
 #include "quotes/QuoteTotals.h"
 
@@ -13,26 +12,15 @@ using namespace Preventivi;
 
 namespace {
 
-const QStringList kTotals = {QStringLiteral("txtTotImponibile"), QStringLiteral("txtTotImposta"),
-                             QStringLiteral("txtTotIva"), QStringLiteral("txtTotEsente"),
-                             QStringLiteral("txtTotFattura")};
-
 // Two lines with amounts and totals as a stored quote holds them.
 QByteArray calculatedQuote()
 {
-    return quote({{lineField(Column::Quant, 1), QStringLiteral("2")},
-                  {lineField(Column::Prezzo, 1), QStringLiteral("19,99")},
-                  {lineField(Column::Importo, 1), QStringLiteral("39,98")},
-                  {lineField(Column::Quant, 2), QStringLiteral("1")},
-                  {lineField(Column::Prezzo, 2), QStringLiteral("5,00")},
-                  {lineField(Column::Importo, 2), QStringLiteral("5,00")},
-                  {lineField(Column::Es, 2), QStringLiteral("S\u00EC")},
-                  {txtPercIva, QStringLiteral("22")},
-                  {txtTotImponibile, QStringLiteral("39,98")},
-                  {txtTotImposta, QStringLiteral("8,80")},
-                  {txtTotIva, QStringLiteral("48,78")},
-                  {txtTotEsente, QStringLiteral("5,00")},
-                  {txtTotFattura, QStringLiteral("53,78")}})
+    return quote(storedLine(1, QStringLiteral("2"), QStringLiteral("19,99"), QStringLiteral("39,98")) +
+                 storedLine(2, QStringLiteral("1"), QStringLiteral("5,00"), QStringLiteral("5,00"), {},
+                            QStringLiteral("S\u00EC")) +
+                 storedTotals(QStringLiteral("22"),
+                              {QStringLiteral("39,98"), QStringLiteral("8,80"), QStringLiteral("48,78"),
+                               QStringLiteral("5,00"), QStringLiteral("53,78")}))
         .encode();
 }
 
@@ -51,7 +39,7 @@ class TestQuoteLines : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { useIconTheme(); }
+    void initTestCase() { useProgramLook(); }
 
     void pageArrowsTurnOnePageAndFocusItsFirstQuantity_data()
     {
@@ -84,12 +72,14 @@ private Q_SLOTS:
         QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("imgIndietro_A")));
         QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("imgAvanti_F")));
         // Each line sits on its page with its number.
-        QCOMPARE(f.find(QStringLiteral("txtQuant16"))->parentWidget()->objectName(), QStringLiteral("grpPage04"));
+        QCOMPARE(f.find(QStringLiteral("txtQuant16"))->parentWidget()->objectName(),
+                 QStringLiteral("grpPage04"));
         QCOMPARE(f.text(QStringLiteral("lblNum30")), QStringLiteral("30."));
     }
 
     void typingEmptiesWhatItMakesStale_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<bool>("lineAmountEmptied");
@@ -99,6 +89,7 @@ private Q_SLOTS:
         QTest::newRow("a refused key") << "txtPrezzo02" << "x" << true;
         QTest::newRow("Enter") << "txtQuant02" << "\r" << true;
         QTest::newRow("VAT rate") << "txtPercIva" << "0" << false;
+        // clang-format on
     }
     void typingEmptiesWhatItMakesStale()
     {
@@ -139,6 +130,7 @@ private Q_SLOTS:
 
     void leavingAFieldRewritesItsNumber_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
@@ -151,6 +143,7 @@ private Q_SLOTS:
         QTest::newRow("price 1,2,3") << "txtPrezzo04" << "1,2,3" << "0,00";
         QTest::newRow("VAT rate 22,0") << "txtPercIva" << "22,0" << "22";
         QTest::newRow("empty VAT rate") << "txtPercIva" << "" << "";
+        // clang-format on
     }
     void leavingAFieldRewritesItsNumber()
     {
@@ -182,6 +175,7 @@ private Q_SLOTS:
 
     void enterMovesAlongTheChain_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         const QStringList chain = {"txtDitta",        "txtViaDitta",    "txtCapDitta",       "txtCittaDitta",
@@ -196,6 +190,7 @@ private Q_SLOTS:
         const QStringList line = {"txtQuant", "txtCodice", "txtDesc", "txtPrezzo", "txtPercSconto", "chkEs"};
         for (int i = 0; i + 1 < line.size(); ++i)
             QTest::addRow("%s07", qPrintable(line[i])) << line[i] + "07" << line[i + 1] + "07";
+        // clang-format on
     }
     void enterMovesAlongTheChain()
     {
@@ -216,7 +211,8 @@ private Q_SLOTS:
         {
             const char *prefix;
             int max;
-        } columns[] = {{"txtQuant", 6}, {"txtCodice", 20}, {"txtDesc", 55}, {"txtPrezzo", 10}, {"txtPercSconto", 6}};
+        } columns[] = {
+            {"txtQuant", 6}, {"txtCodice", 20}, {"txtDesc", 55}, {"txtPrezzo", 10}, {"txtPercSconto", 6}};
         for (int line = 1; line <= 30; ++line) {
             for (const auto &c : columns) {
                 const QString name = QLatin1StringView(c.prefix) + nn(line);
@@ -230,6 +226,7 @@ private Q_SLOTS:
 
     void headerFieldsKeepTheirLengthsAndTypingRules_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("max");
         QTest::addColumn<QString>("typed");
@@ -242,6 +239,7 @@ private Q_SLOTS:
         QTest::newRow("postal code: free") << "txtCapDitta" << 12 << "I-20100" << "I-20100";
         QTest::newRow("notes: 250") << "txtNote" << 250 << "Consegna & montaggio" << "Consegna & montaggio";
         QTest::newRow("number: 30") << "txtNumFatt" << 30 << "12/2024" << "12/2024";
+        // clang-format on
     }
     void headerFieldsKeepTheirLengthsAndTypingRules()
     {
@@ -278,6 +276,7 @@ private Q_SLOTS:
 
     void calcolaShowsWhatTheTotalsModelComputes_data()
     {
+        // clang-format off
         QTest::addColumn<QList<LineTexts>>("lines");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("grandTotal");
@@ -296,6 +295,7 @@ private Q_SLOTS:
         QTest::newRow("0,125 at 20 percent")
             << QList<LineTexts>{{1, "1", "", "", "0,125", ""}} << "20" << "0,15";
         QTest::newRow("no rate") << QList<LineTexts>{{5, "2", "", "", "0,005", ""}} << "" << "0,01";
+        // clang-format on
     }
     void calcolaShowsWhatTheTotalsModelComputes()
     {
@@ -344,16 +344,12 @@ private Q_SLOTS:
 
     void aStoredTextThatDoesNotParseZeroesTheTotals()
     {
-        Fixture f({}, quote({{lineField(Column::Quant, 1), QStringLiteral("2")},
-                             {lineField(Column::Prezzo, 1), QStringLiteral("1,00")},
-                             {lineField(Column::Quant, 2), QStringLiteral("tre")},
-                             {lineField(Column::Prezzo, 2), QStringLiteral("1,00")},
-                             {lineField(Column::Importo, 2), QStringLiteral("3,00")},
-                             {lineField(Column::Quant, 3), QStringLiteral("1")},
-                             {lineField(Column::Prezzo, 3), QStringLiteral("4,00")},
-                             {lineField(Column::Importo, 3), QStringLiteral("9,99")},
-                             {txtPercIva, QStringLiteral("22")}})
-                          .encode());
+        Fixture f({},
+                  quote(storedLine(1, QStringLiteral("2"), QStringLiteral("1,00"), {}) +
+                        storedLine(2, QStringLiteral("tre"), QStringLiteral("1,00"), QStringLiteral("3,00")) +
+                        storedLine(3, QStringLiteral("1"), QStringLiteral("4,00"), QStringLiteral("9,99")) +
+                        Texts{{txtPercIva, QStringLiteral("22")}})
+                      .encode());
         f.click(QStringLiteral("cmdPrimo"));
         f.click(QStringLiteral("cmdCalcola"));
         QCOMPARE(f.text(QStringLiteral("txtImporto01")), QStringLiteral("2,00"));
@@ -373,48 +369,41 @@ private Q_SLOTS:
     void looksTidy()
     {
         QFETCH(QSize, size);
-        QByteArray year = quote({{txtNumFatt, QStringLiteral("12/2024")},
-                                 {txtData, QStringLiteral("15/03/2024")},
-                                 {txtDitta, QStringLiteral("Bianchi Forniture S.r.l.")},
-                                 {txtViaDitta, QStringLiteral("Via Roma 1")},
-                                 {txtCapDitta, QStringLiteral("20100")},
-                                 {txtCittaDitta, QStringLiteral("Milano")},
-                                 {txtProvDitta, QStringLiteral("MI")},
-                                 {txtIvaDitta, QStringLiteral("01234567890")},
-                                 {txtCodFiscDitta, QStringLiteral("01234567890")},
-                                 {txtLibero01, QStringLiteral("Tel. 02 123456")},
-                                 {txtLibero02, QStringLiteral("info@bianchi.it")},
-                                 {txtCliente, QStringLiteral("Rossi Mario")},
-                                 {txtViaCliente, QStringLiteral("Corso Garibaldi 45")},
-                                 {txtCapCliente, QStringLiteral("10121")},
-                                 {txtCittaCliente, QStringLiteral("Torino")},
-                                 {txtProvCliente, QStringLiteral("TO")},
-                                 {txtCodFiscCliente, QStringLiteral("RSSMRA80A01L219X")},
-                                 {txtRiferimenti, QStringLiteral("Vs. richiesta del 10/03")},
-                                 {txtPagamento, QStringLiteral("Bonifico bancario 30 gg d.f.")},
-                                 {txtBanca, QStringLiteral("Banca Popolare di Milano")},
-                                 {txtIban, QStringLiteral("IT60X0542811101000000123456")},
-                                 {lineField(Column::Quant, 1), QStringLiteral("3")},
-                                 {lineField(Column::Codice, 1), QStringLiteral("VT-M6-40")},
-                                 {lineField(Column::Desc, 1),
-                                  QStringLiteral("Vite a testa esagonale M6 x 40 zincata, confezione da 100")},
-                                 {lineField(Column::Prezzo, 1), QStringLiteral("10,00")},
-                                 {lineField(Column::PercSconto, 1), QStringLiteral("10")},
-                                 {lineField(Column::Importo, 1), QStringLiteral("27,00")},
-                                 {lineField(Column::Es, 1), QStringLiteral("No")},
-                                 {lineField(Column::Quant, 2), QStringLiteral("1")},
-                                 {lineField(Column::Desc, 2), QStringLiteral("Trasporto e consegna")},
-                                 {lineField(Column::Prezzo, 2), QStringLiteral("1234567,89")},
-                                 {lineField(Column::Importo, 2), QStringLiteral("1234567,89")},
-                                 {lineField(Column::Es, 2), QStringLiteral("S\u00EC")},
-                                 {txtPercIva, QStringLiteral("22")},
-                                 {txtTotImponibile, QStringLiteral("27,00")},
-                                 {txtTotImposta, QStringLiteral("5,94")},
-                                 {txtTotIva, QStringLiteral("32,94")},
-                                 {txtTotEsente, QStringLiteral("1234567,89")},
-                                 {txtTotFattura, QStringLiteral("1234600,83")},
-                                 {txtNote, QStringLiteral("Prezzi validi 30 giorni.")}})
-                               .encode();
+        QByteArray year =
+            quote(Texts{{txtNumFatt, QStringLiteral("12/2024")},
+                        {txtData, QStringLiteral("15/03/2024")},
+                        {txtDitta, QStringLiteral("Bianchi Forniture S.r.l.")},
+                        {txtViaDitta, QStringLiteral("Via Roma 1")},
+                        {txtCapDitta, QStringLiteral("20100")},
+                        {txtCittaDitta, QStringLiteral("Milano")},
+                        {txtProvDitta, QStringLiteral("MI")},
+                        {txtIvaDitta, QStringLiteral("01234567890")},
+                        {txtCodFiscDitta, QStringLiteral("01234567890")},
+                        {txtLibero01, QStringLiteral("Tel. 02 123456")},
+                        {txtLibero02, QStringLiteral("info@bianchi.it")},
+                        {txtCliente, QStringLiteral("Rossi Mario")},
+                        {txtViaCliente, QStringLiteral("Corso Garibaldi 45")},
+                        {txtCapCliente, QStringLiteral("10121")},
+                        {txtCittaCliente, QStringLiteral("Torino")},
+                        {txtProvCliente, QStringLiteral("TO")},
+                        {txtCodFiscCliente, QStringLiteral("RSSMRA80A01L219X")},
+                        {txtRiferimenti, QStringLiteral("Vs. richiesta del 10/03")},
+                        {txtPagamento, QStringLiteral("Bonifico bancario 30 gg d.f.")},
+                        {txtBanca, QStringLiteral("Banca Popolare di Milano")},
+                        {txtIban, QStringLiteral("IT60X0542811101000000123456")},
+                        {lineField(Column::Codice, 1), QStringLiteral("VT-M6-40")},
+                        {lineField(Column::Desc, 1),
+                         QStringLiteral("Vite a testa esagonale M6 x 40 zincata, confezione da 100")},
+                        {lineField(Column::Desc, 2), QStringLiteral("Trasporto e consegna")},
+                        {txtNote, QStringLiteral("Prezzi validi 30 giorni.")}} +
+                  storedLine(1, QStringLiteral("3"), QStringLiteral("10,00"), QStringLiteral("27,00"),
+                             QStringLiteral("10"), QStringLiteral("No")) +
+                  storedLine(2, QStringLiteral("1"), QStringLiteral("1234567,89"),
+                             QStringLiteral("1234567,89"), {}, QStringLiteral("S\u00EC")) +
+                  storedTotals(QStringLiteral("22"),
+                               {QStringLiteral("27,00"), QStringLiteral("5,94"), QStringLiteral("32,94"),
+                                QStringLiteral("1234567,89"), QStringLiteral("1234600,83")}))
+                .encode();
         Fixture f({}, year);
         f.click(QStringLiteral("cmdPrimo"));
         f.edit(QStringLiteral("txtDesc01"))->setFocus();

@@ -2,7 +2,6 @@
 // it writes, navigation, the issuer data written on closing, archive failures, the transport
 // dialog and the buttons of the panels.
 #include "QuoteWindowKit.h"
-
 #include "core/TextField.h"
 #include "quotes/IssuerSettings.h"
 #include "quotes/Taccuino.h"
@@ -25,20 +24,27 @@ const QString kNoNumber =
     QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il numero del preventivo.");
 const QString kNoDate =
     QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare la data del preventivo.");
-const QString kBadDate = QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda "
-                                        "\u00E8 necessario indicare una data valida nel formato gg/mm/anno.");
+const QString kBadDate =
+    QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda "
+                   "\u00E8 necessario indicare una data valida nel formato gg/mm/anno.");
 const QString kAccess = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                                        "Accertarsi di possedere i privilegi di scrittura nella cartella di "
                                        "installazione del programma.");
 
-const QStringList kIssuerSettings = {
-    QStringLiteral("[Ditta Emittente]"),       QStringLiteral("Nome=Bianchi Forniture"),
-    QStringLiteral("Indirizzo=Via Roma 1"),    QStringLiteral("CAP=20100"),
-    QStringLiteral("Comune=Milano"),           QStringLiteral("Provincia=MI"),
-    QStringLiteral("Partita IVA=01234567890"), QStringLiteral("Codice Fiscale=01234567890"),
-    QStringLiteral("Campo Libero 1=Tel. 02 123456"), QStringLiteral("Campo Libero 2=info@bianchi.it"),
-    QStringLiteral("Pagamento=Bonifico 30 gg"), QStringLiteral("Banca Appoggio=Banca Popolare"),
-    QStringLiteral("Iban=IT60X0542811101000000123456"), QStringLiteral("Aliquota Iva=22")};
+const QStringList kIssuerSettings = {QStringLiteral("[Ditta Emittente]"),
+                                     QStringLiteral("Nome=Bianchi Forniture"),
+                                     QStringLiteral("Indirizzo=Via Roma 1"),
+                                     QStringLiteral("CAP=20100"),
+                                     QStringLiteral("Comune=Milano"),
+                                     QStringLiteral("Provincia=MI"),
+                                     QStringLiteral("Partita IVA=01234567890"),
+                                     QStringLiteral("Codice Fiscale=01234567890"),
+                                     QStringLiteral("Campo Libero 1=Tel. 02 123456"),
+                                     QStringLiteral("Campo Libero 2=info@bianchi.it"),
+                                     QStringLiteral("Pagamento=Bonifico 30 gg"),
+                                     QStringLiteral("Banca Appoggio=Banca Popolare"),
+                                     QStringLiteral("Iban=IT60X0542811101000000123456"),
+                                     QStringLiteral("Aliquota Iva=22")};
 
 // Three quotes of 2024, each with its own customer, issuer and a line on page 5.
 QByteArray threeQuotes()
@@ -79,7 +85,7 @@ class TestQuoteWindow : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        useIconTheme();
+        useProgramLook();
         RecordFile::setLockDeadlineMs(300);
     }
 
@@ -121,6 +127,7 @@ private Q_SLOTS:
 
     void newProposesStartPlusCount_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("settings");
         QTest::addColumn<int>("quotes");
         QTest::addColumn<int>("computerYear");
@@ -133,6 +140,7 @@ private Q_SLOTS:
             << QStringList{section, QStringLiteral("Indicazione Anno Solare=S\u00EC")} << 3 << 2026 << "4/2026";
         QTest::newRow("other spellings append nothing")
             << QStringList{section, QStringLiteral("Indicazione Anno Solare=Si")} << 3 << 2024 << "4";
+        // clang-format on
     }
     void newProposesStartPlusCount()
     {
@@ -173,14 +181,14 @@ private Q_SLOTS:
     {
         Fixture f({}, threeQuotes());
         QString caption;
-        whenModal(this, [&](QWidget *modal) {
-            caption = modal->windowTitle();
-            QCOMPARE(modal->objectName(), QStringLiteral("TfrmNumerazione"));
-            auto *inizio = modal->findChild<QLineEdit *>(QStringLiteral("txtInizio"));
-            inizio->setText(QStringLiteral("50"));
-            modal->findChild<QAbstractButton *>(QStringLiteral("btnApplica"))->click();
-        });
-        f.click(QStringLiteral("cmdNumerazione"));
+        withNextModal([&] { f.click(QStringLiteral("cmdNumerazione")); },
+                      [&](QDialog *modal) {
+                          caption = modal->windowTitle();
+                          QCOMPARE(modal->objectName(), QStringLiteral("TfrmNumerazione"));
+                          auto *inizio = modal->findChild<QLineEdit *>(QStringLiteral("txtInizio"));
+                          inizio->setText(QStringLiteral("50"));
+                          modal->findChild<QAbstractButton *>(QStringLiteral("btnApplica"))->click();
+                      });
         QCOMPARE(caption, QStringLiteral(" Impostazione inizio numerazione preventivi"));
         f.click(QStringLiteral("cmdNuovo"));
         QCOMPARE(f.text(QStringLiteral("txtNumFatt")), QStringLiteral("53"));
@@ -190,11 +198,11 @@ private Q_SLOTS:
     {
         Fixture f;
         QString opened;
-        whenModal(this, [&](QWidget *modal) {
-            opened = modal->objectName();
-            modal->findChild<QAbstractButton *>(QStringLiteral("btnAnnulla"))->click();
-        });
-        f.click(QStringLiteral("btnLogo"));
+        withNextModal([&] { f.click(QStringLiteral("btnLogo")); },
+                      [&](QDialog *modal) {
+                          opened = modal->objectName();
+                          modal->findChild<QAbstractButton *>(QStringLiteral("btnAnnulla"))->click();
+                      });
         QCOMPARE(opened, QStringLiteral("TfrmLogo"));
         QVERIFY(!f.folder.exists(QStringLiteral("Logo.bmp")));
     }
@@ -237,6 +245,7 @@ private Q_SLOTS:
 
     void saveChecksInOrder_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("cliente");
         QTest::addColumn<QString>("numero");
         QTest::addColumn<QString>("data");
@@ -258,6 +267,7 @@ private Q_SLOTS:
         QTest::newRow("29/02 of a leap year") << "Rossi" << "7" << "29/02/2024" << "" << "";
         QTest::newRow("one-digit day and month") << "Rossi" << "7" << "1/2/2024" << "" << "";
         QTest::newRow("blanks around") << "Rossi" << "7" << " 5/3/2024 " << "" << "";
+        // clang-format on
     }
     void saveChecksInOrder()
     {
@@ -331,12 +341,18 @@ private Q_SLOTS:
         QCOMPARE(int(bytes[1163]), 1);
         QCOMPARE(bytes[1164], '3');
         // The price the calculation put in, the exempt flag and the issuer from the settings.
-        QCOMPARE(bytes.mid(3606 + 11 * 11, 5), QByteArray("\x04" "0,00"));
-        QCOMPARE(bytes.mid(4476 + 11 * 3, 3), QByteArray("\x02" "S\xEC"));
-        QCOMPARE(bytes.mid(4883, 3), QByteArray("\x02" "S\xEC"));
-        QCOMPARE(bytes.mid(4476, 3), QByteArray("\x02" "No"));
-        QCOMPARE(bytes.mid(52, 18), QByteArray("\x11" "Bianchi Forniture"));
-        QCOMPARE(bytes.mid(4577, 3), QByteArray("\x02" "22"));
+        QCOMPARE(bytes.mid(3606 + 11 * 11, 5), QByteArray("\x04"
+                                                          "0,00"));
+        QCOMPARE(bytes.mid(4476 + 11 * 3, 3), QByteArray("\x02"
+                                                         "S\xEC"));
+        QCOMPARE(bytes.mid(4883, 3), QByteArray("\x02"
+                                                "S\xEC"));
+        QCOMPARE(bytes.mid(4476, 3), QByteArray("\x02"
+                                                "No"));
+        QCOMPARE(bytes.mid(52, 18), QByteArray("\x11"
+                                               "Bianchi Forniture"));
+        QCOMPARE(bytes.mid(4577, 3), QByteArray("\x02"
+                                                "22"));
     }
 
     void savingAgainOverwritesTheQuoteShown()
@@ -347,8 +363,9 @@ private Q_SLOTS:
         QCOMPARE(f.position(), QStringLiteral("2"));
         f.edit(QStringLiteral("txtRiferimenti"))->setText(QStringLiteral("Ordine 12"));
         f.click(QStringLiteral("cmdSalva"));
-        QCOMPARE(f.messages().lastText(),
-                 QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        QCOMPARE(
+            f.messages().lastText(),
+            QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         QCOMPARE(f.records(), 3);
         QCOMPARE(f.stored(2).text(txtRiferimenti), QStringLiteral("Ordine 12"));
         QCOMPARE(f.stored(2).text(txtCliente), QStringLiteral("Cliente 2"));
@@ -451,7 +468,8 @@ private Q_SLOTS:
         f.click(QStringLiteral("cmdPrimo"));
         f.click(QStringLiteral("cmdEsci"));
         QVERIFY(!f.window->isVisible());
-        const Taccuino::IssuerTexts texts = Taccuino::readIssuer(f.folder.file(QStringLiteral("Taccuino.ini")));
+        const Taccuino::IssuerTexts texts =
+            Taccuino::readIssuer(f.folder.file(QStringLiteral("Taccuino.ini")));
         QCOMPARE(texts[Taccuino::Nome], QStringLiteral("Emittente 1"));
         QCOMPARE(texts[Taccuino::Comune], QString()); // the stored quote has none
         // Opened again, the next quote starts from them.
@@ -493,32 +511,39 @@ private Q_SLOTS:
         Fixture f({}, threeQuotes());
         f.click(QStringLiteral("cmdPrimo"));
         // "Annulla" changes nothing.
-        whenModal(this, [](QWidget *modal) {
-            QCOMPARE(modal->objectName(), QStringLiteral("TfrmDatiVeicolo"));
-            modal->findChild<QLineEdit *>(QStringLiteral("txtMarca"))->setText(QStringLiteral("Altro"));
-            modal->findChild<QAbstractButton *>(QStringLiteral("btnAnnulla"))->click();
-        });
-        f.click(QStringLiteral("cmdDatiComputer"));
+        withNextModal(
+            [&] { f.click(QStringLiteral("cmdDatiComputer")); },
+            [](QDialog *modal) {
+                QCOMPARE(modal->objectName(), QStringLiteral("TfrmDatiVeicolo"));
+                modal->findChild<QLineEdit *>(QStringLiteral("txtMarca"))->setText(QStringLiteral("Altro"));
+                modal->findChild<QAbstractButton *>(QStringLiteral("btnAnnulla"))->click();
+            });
         QCOMPARE(f.text(QStringLiteral("memMarca")), QStringLiteral("Vettore 1"));
 
-        whenModal(this, [](QWidget *modal) {
-            QCOMPARE(modal->findChild<QLineEdit *>(QStringLiteral("txtMarca"))->text(), QStringLiteral("Vettore 1"));
-            modal->findChild<QLineEdit *>(QStringLiteral("txtMarca"))->setText(QStringLiteral("  Corriere Rapido "));
-            modal->findChild<QLineEdit *>(QStringLiteral("txtTarga"))->setText(QStringLiteral("3"));
-            modal->findChild<QAbstractButton *>(QStringLiteral("btnApplica"))->click();
-        });
-        f.click(QStringLiteral("cmdDatiComputer"));
+        withNextModal(
+            [&] { f.click(QStringLiteral("cmdDatiComputer")); },
+            [](QDialog *modal) {
+                QCOMPARE(modal->findChild<QLineEdit *>(QStringLiteral("txtMarca"))->text(),
+                         QStringLiteral("Vettore 1"));
+                modal->findChild<QLineEdit *>(QStringLiteral("txtMarca"))
+                    ->setText(QStringLiteral("  Corriere Rapido "));
+                modal->findChild<QLineEdit *>(QStringLiteral("txtTarga"))->setText(QStringLiteral("3"));
+                modal->findChild<QAbstractButton *>(QStringLiteral("btnApplica"))->click();
+            });
         QCOMPARE(f.text(QStringLiteral("memMarca")), QStringLiteral("Corriere Rapido"));
         QCOMPARE(f.text(QStringLiteral("memTarga")), QStringLiteral("3"));
         // Kept only in the window until Save.
         QCOMPARE(f.stored(1).text(memMarca), QStringLiteral("Vettore 1"));
         f.click(QStringLiteral("cmdSalva"));
-        QCOMPARE(f.file().mid(871, 16), QByteArray("\x0F" "Corriere Rapido"));
-        QCOMPARE(f.file().mid(1055, 2), QByteArray("\x01" "3"));
+        QCOMPARE(f.file().mid(871, 16), QByteArray("\x0F"
+                                                   "Corriere Rapido"));
+        QCOMPARE(f.file().mid(1055, 2), QByteArray("\x01"
+                                                   "3"));
     }
 
     void identifierButtonsOpenTheirCheck_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("button");
@@ -530,6 +555,7 @@ private Q_SLOTS:
         QTest::newRow("personal tax code") << "txtCodFiscCliente" << "RSSMRA80A01H501U" << "btnCodFiscCliente"
                                            << "TfrmCodFisc";
         QTest::newRow("empty tax code") << "txtCodFiscDitta" << "" << "btnCodFiscDitta" << "TfrmCodFisc";
+        // clang-format on
     }
     void identifierButtonsOpenTheirCheck()
     {
@@ -539,17 +565,9 @@ private Q_SLOTS:
         QFETCH(QString, window);
         Fixture f;
         f.edit(field)->setText(QStringLiteral(" ") + value + QStringLiteral(" "));
-        QString opened;
-        QString shown;
-        whenModal(this, [&](QWidget *modal) {
-            opened = modal->objectName();
-            if (auto *e = modal->findChild<QLineEdit *>())
-                shown = e->text();
-            modal->close();
-        });
-        f.click(button);
-        QCOMPARE(opened, window);
-        QCOMPARE(shown, value);
+        const OpenedWindow opened = nextModalOpenedBy([&] { f.click(button); });
+        QCOMPARE(opened.name, window);
+        QCOMPARE(opened.text, value);
         QCOMPARE(f.text(field), QStringLiteral(" ") + value + QStringLiteral(" "));
     }
 
@@ -559,9 +577,9 @@ private Q_SLOTS:
         f.click(QStringLiteral("impOggi"));
         QCOMPARE(f.text(QStringLiteral("txtData")), QStringLiteral("15/03/2024"));
         // On view, and visibly disabled until their windows come.
-        QStringList waiting = {QStringLiteral("cmdTrova"),    QStringLiteral("cmdSospese"),
-                               QStringLiteral("cmdStampa"),   QStringLiteral("cmdAnteprima"),
-                               QStringLiteral("cmdPDF"),      QStringLiteral("cmdEsporta"),
+        QStringList waiting = {QStringLiteral("cmdTrova"),  QStringLiteral("cmdSospese"),
+                               QStringLiteral("cmdStampa"), QStringLiteral("cmdAnteprima"),
+                               QStringLiteral("cmdPDF"),    QStringLiteral("cmdEsporta"),
                                QStringLiteral("impCliente")};
         for (int line = 1; line <= 30; ++line)
             waiting << QStringLiteral("impMag") + nn(line);
@@ -576,7 +594,6 @@ private Q_SLOTS:
         f.window->setWindowState(Qt::WindowNoState);
         f.window->resize(1366, 768);
         QApplication::processEvents();
-        QLabel *line = f.window->hintLabel();
         const struct
         {
             const char *control;
@@ -589,11 +606,8 @@ private Q_SLOTS:
                      {"chkEs01", "Contrassegna come articolo esente da IVA."},
                      {"impMag02", "Importa i dati dell'articolo dal magazzino."},
                      {"btnCancDitta", "Cancella i dati della Ditta emittente."}};
-        for (const auto &h : hints) {
-            QWidget *w = f.find(QLatin1StringView(h.control));
-            QTest::mouseMove(w, w->rect().center());
-            QCOMPARE(line->text(), QString::fromUtf8(h.hint));
-        }
+        for (const auto &h : hints)
+            QCOMPARE(f.hintOver(QLatin1StringView(h.control)), QString::fromUtf8(h.hint));
     }
 };
 

@@ -1,10 +1,10 @@
 // quadrivo-tool totals and the quote window's "Calcola" must agree to the cent on the same quote:
 // the tool lets an accountant audit a year file without the window.
 #include "QuoteWindowKit.h"
+#include "ToolRun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 using namespace QuoteWindowKit;
@@ -12,20 +12,15 @@ using namespace Preventivi;
 
 namespace {
 
-const QStringList kTotals = {QStringLiteral("txtTotImponibile"), QStringLiteral("txtTotImposta"),
-                             QStringLiteral("txtTotIva"), QStringLiteral("txtTotEsente"),
-                             QStringLiteral("txtTotFattura")};
-
 // One object per quote; `status` gets the exit status (0 all match, 1 some quote differs).
 QList<QJsonObject> toolTotals(const QString &yearFile, int *status)
 {
-    QProcess p;
-    p.start(QStringLiteral(QUADRIVO_TOOL_PATH), {QStringLiteral("totals"), yearFile});
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() > 1)
-        qFatal("quadrivo-tool totals failed: %s", p.readAllStandardError().constData());
-    *status = p.exitCode();
+    const ToolRun run = runTool({QStringLiteral("totals"), yearFile});
+    if (run.status < 0 || run.status > 1)
+        qFatal("quadrivo-tool totals failed: %s", run.err.constData());
+    *status = run.status;
     QList<QJsonObject> objects;
-    for (const QByteArray &line : p.readAllStandardOutput().split('\n')) {
+    for (const QByteArray &line : run.lines) {
         if (!line.trimmed().isEmpty())
             objects << QJsonDocument::fromJson(line).object();
     }
@@ -68,7 +63,7 @@ class TestQuoteWindowTool : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { useIconTheme(); }
+    void initTestCase() { useProgramLook(); }
 
     void savedQuotesAgreeWithTheTool()
     {
@@ -112,20 +107,15 @@ private Q_SLOTS:
     {
         // Amounts and totals that predate a change of price, and a line with a stored amount
         // but no quantity and no price, which both leave as it is.
-        const QByteArray year = quote({{txtCliente, QStringLiteral("Bianchi")},
-                                       {lineField(Column::Quant, 1), QStringLiteral("4")},
-                                       {lineField(Column::Prezzo, 1), QStringLiteral("2,35")},
-                                       {lineField(Column::PercSconto, 1), QStringLiteral("3")},
-                                       {lineField(Column::Importo, 1), QStringLiteral("8,00")},
-                                       {lineField(Column::Importo, 3), QStringLiteral("1,50")},
-                                       {lineField(Column::Es, 3), QStringLiteral("S\u00EC")},
-                                       {txtPercIva, QStringLiteral("10")},
-                                       {txtTotImponibile, QStringLiteral("8,00")},
-                                       {txtTotImposta, QStringLiteral("0,80")},
-                                       {txtTotIva, QStringLiteral("8,80")},
-                                       {txtTotEsente, QStringLiteral("1,50")},
-                                       {txtTotFattura, QStringLiteral("10,30")}})
-                                    .encode();
+        const QByteArray year =
+            quote(Texts{{txtCliente, QStringLiteral("Bianchi")}} +
+                  storedLine(1, QStringLiteral("4"), QStringLiteral("2,35"), QStringLiteral("8,00"),
+                             QStringLiteral("3")) +
+                  storedLine(3, {}, {}, QStringLiteral("1,50"), {}, QStringLiteral("S\u00EC")) +
+                  storedTotals(QStringLiteral("10"),
+                               {QStringLiteral("8,00"), QStringLiteral("0,80"), QStringLiteral("8,80"),
+                                QStringLiteral("1,50"), QStringLiteral("10,30")}))
+                .encode();
         Fixture f({}, year);
         f.click(QStringLiteral("cmdPrimo"));
         f.click(QStringLiteral("cmdCalcola"));

@@ -1,3 +1,4 @@
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -5,7 +6,6 @@
 #include "quotes/TfrmLogo.h"
 
 #include <QDir>
-#include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
@@ -43,12 +43,7 @@ class TestLogoWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The offscreen platform knows no icon folders of its own.
-        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-        QIcon::setThemeName(QStringLiteral("breeze"));
-    }
+    void initTestCase() { CardTestKit::useProgramLook(); }
     void defaultLogoIsABlueEuroSign();
     void showingLoadsLogoBmpOrTheDefault_data();
     void showingLoadsLogoBmpOrTheDefault();

@@ -1,3 +1,4 @@
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -5,10 +6,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -35,12 +34,7 @@ class TestNumberingWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The offscreen platform knows no icon folders of its own.
-        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-        QIcon::setThemeName(QStringLiteral("breeze"));
-    }
+    void initTestCase() { CardTestKit::useProgramLook(); }
     void showsTheStoredStart_data();
     void showsTheStoredStart();
     void applyStoresTheNormalisedStart_data();
@@ -183,9 +177,7 @@ void TestNumberingWindow::enterGoesToApplicaAndLeavingNormalises()
     FakePlatform platform;
     TfrmNumerazione window;
     window.setMode(QStringLiteral("preventivi"));
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    CardTestKit::showActive(&window);
     const Controls c = controls(window);
     QVERIFY(c.inizio->hasFocus());
 
@@ -255,17 +247,16 @@ void TestNumberingWindow::runOpensInQuoteMode()
     FakePlatform platform;
     folder.write(kIni, kFixture);
     QString title, shown;
-    QTimer::singleShot(0, this, [&] {
-        auto *window = qobject_cast<TfrmNumerazione *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        title = window->windowTitle();
-        shown = controls(*window).inizio->text();
-        WindowShot::keep(window, QStringLiteral("TfrmNumerazione"));
-        controls(*window).inizio->setText(QStringLiteral("50"));
-        controls(*window).applica->click();
-    });
-    TfrmNumerazione::run(nullptr);
+    CardTestKit::withNextModal([] { TfrmNumerazione::run(nullptr); },
+                               [&](QDialog *dialog) {
+                                   auto *window = qobject_cast<TfrmNumerazione *>(dialog);
+                                   QVERIFY(window);
+                                   title = window->windowTitle();
+                                   shown = controls(*window).inizio->text();
+                                   WindowShot::keep(window, QStringLiteral("TfrmNumerazione"));
+                                   controls(*window).inizio->setText(QStringLiteral("50"));
+                                   controls(*window).applica->click();
+                               });
 
     QCOMPARE(title, QStringLiteral(" Impostazione inizio numerazione preventivi"));
     QCOMPARE(shown, QStringLiteral("3"));

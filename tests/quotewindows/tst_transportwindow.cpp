@@ -1,3 +1,4 @@
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -5,13 +6,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
+
+using CardTestKit::withNextModal;
 
 namespace {
 
@@ -31,19 +31,7 @@ DatiTrasporto stored()
 
 QLineEdit *edit(QWidget *window, const QString &name)
 {
-    auto *e = window->findChild<QLineEdit *>(name);
-    if (!e)
-        qFatal("missing %s", qPrintable(name));
-    return e;
-}
-
-// Runs `act` on the modal dialog as soon as it is up.
-void whenModal(QObject *context, std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, context, [act] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            act(modal);
-    });
+    return CardTestKit::find<QLineEdit>(window, name);
 }
 
 } // namespace
@@ -52,12 +40,7 @@ class TestTransportWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The offscreen platform knows no icon folders of its own.
-        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-        QIcon::setThemeName(QStringLiteral("breeze"));
-    }
+    void initTestCase() { CardTestKit::useProgramLook(); }
     void applicaHandsBackTheTrimmedTexts();
     void leavingWithoutApplyingChangesNothing_data();
     void leavingWithoutApplyingChangesNothing();
@@ -73,15 +56,17 @@ void TestTransportWindow::applicaHandsBackTheTrimmedTexts()
     DatiTrasporto data = stored();
     QString focused;
     QString title;
-    whenModal(this, [&](QWidget *dialog) {
-        focused = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
-        title = dialog->windowTitle();
-        edit(dialog, QStringLiteral("txtMarca"))->setText(QStringLiteral("  Vettore Nuovo  "));
-        edit(dialog, QStringLiteral("txtTarga"))->setText(QStringLiteral(" 12"));
-        WindowShot::keep(dialog, QStringLiteral("TfrmDatiVeicolo"));
-        dialog->findChild<QPushButton *>(QStringLiteral("btnApplica"))->click();
-    });
-    QVERIFY(TfrmDatiVeicolo::edit(nullptr, data));
+    bool applied = false;
+    withNextModal([&] { applied = TfrmDatiVeicolo::edit(nullptr, data); },
+                  [&](QDialog *dialog) {
+                      focused = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
+                      title = dialog->windowTitle();
+                      edit(dialog, QStringLiteral("txtMarca"))->setText(QStringLiteral("  Vettore Nuovo  "));
+                      edit(dialog, QStringLiteral("txtTarga"))->setText(QStringLiteral(" 12"));
+                      WindowShot::keep(dialog, QStringLiteral("TfrmDatiVeicolo"));
+                      CardTestKit::click(dialog, QStringLiteral("btnApplica"));
+                  });
+    QVERIFY(applied);
 
     DatiTrasporto expected = stored();
     expected.memMarca = QStringLiteral("Vettore Nuovo");
@@ -109,15 +94,17 @@ void TestTransportWindow::leavingWithoutApplyingChangesNothing()
     DatiTrasporto data = stored();
     data.memColore = QStringLiteral("  Sfuso "); // as a damaged record might hold it
     const DatiTrasporto before = data;
-    whenModal(this, [&](QWidget *dialog) {
-        for (const QString &name : kEdits)
-            edit(dialog, name)->setText(QStringLiteral("cambiato"));
-        if (byAnnulla)
-            dialog->findChild<QPushButton *>(QStringLiteral("btnAnnulla"))->click();
-        else
-            dialog->close();
-    });
-    QVERIFY(!TfrmDatiVeicolo::edit(nullptr, data));
+    bool applied = true;
+    withNextModal([&] { applied = TfrmDatiVeicolo::edit(nullptr, data); },
+                  [&](QDialog *dialog) {
+                      for (const QString &name : kEdits)
+                          edit(dialog, name)->setText(QStringLiteral("cambiato"));
+                      if (byAnnulla)
+                          CardTestKit::click(dialog, QStringLiteral("btnAnnulla"));
+                      else
+                          dialog->close();
+                  });
+    QVERIFY(!applied);
     QCOMPARE(data, before);
 }
 
@@ -158,15 +145,12 @@ void TestTransportWindow::enterWalksTheFieldsRound()
     FakePlatform platform;
     TfrmDatiVeicolo dialog;
     dialog.setMode(QStringLiteral("preventivi"));
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    CardTestKit::showActive(&dialog);
     QVERIFY(edit(&dialog, kEdits[0])->hasFocus());
 
-    for (int i = 1; i <= kEdits.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget()->objectName(), kEdits[i % kEdits.size()]);
-    }
+    CardTestKit::checkEnterWalksRound(kEdits);
+    if (QTest::currentTestFailed())
+        return;
     // Enter never closes the dialog as a default button would.
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));

@@ -1,3 +1,4 @@
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -5,14 +6,15 @@
 #include "shell/LinkLabel.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+using CardTestKit::showActive;
+using CardTestKit::withNextModal;
 
 class TestYearWindow : public QObject
 {
@@ -38,14 +40,11 @@ private:
         QLabel *memory;
     };
     static Opened controls(TfrmMenuPreventivi &window);
-    static void showActive(QWidget &window);
 };
 
 void TestYearWindow::initTestCase()
 {
-    // The offscreen platform knows no icon folders of its own.
-    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-    QIcon::setThemeName(QStringLiteral("breeze"));
+    CardTestKit::useProgramLook();
 }
 
 TestYearWindow::Opened TestYearWindow::controls(TfrmMenuPreventivi &window)
@@ -58,14 +57,6 @@ TestYearWindow::Opened TestYearWindow::controls(TfrmMenuPreventivi &window)
     return c;
 }
 
-void TestYearWindow::showActive(QWidget &window)
-{
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window))
-        qFatal("window did not become active");
-}
-
 void TestYearWindow::showingFillsTheComputersYear()
 {
     TestFolder folder;
@@ -73,7 +64,7 @@ void TestYearWindow::showingFillsTheComputersYear()
     platform.clock.value = QDateTime(QDate(2031, 1, 2), QTime(8, 0));
     TfrmMenuPreventivi window;
     const Opened c = controls(window);
-    showActive(window);
+    showActive(&window);
     QCOMPARE(c.year->text(), QStringLiteral("2031"));
     QCOMPARE(c.memory->text(), QStringLiteral("avvio"));
     QVERIFY(c.year->hasFocus());
@@ -107,7 +98,7 @@ void TestYearWindow::apriRefusesAnythingButFourDigits()
     FakePlatform platform;
     TfrmMenuPreventivi window;
     const Opened c = controls(window);
-    showActive(window);
+    showActive(&window);
     QSignalSpy opened(&window, &TfrmMenuPreventivi::openYear);
     QSignalSpy toMenu(&window, &AreaWindow::closedToMenu);
 
@@ -133,7 +124,7 @@ void TestYearWindow::apriOpensTheYearFile()
     FakePlatform platform;
     TfrmMenuPreventivi window;
     const Opened c = controls(window);
-    showActive(window);
+    showActive(&window);
     QSignalSpy opened(&window, &TfrmMenuPreventivi::openYear);
     QSignalSpy toMenu(&window, &AreaWindow::closedToMenu);
     // What the quote window will see when it takes over: the tag already says where to go.
@@ -169,7 +160,7 @@ void TestYearWindow::typedKeysReachApriByEnter()
     FakePlatform platform;
     TfrmMenuPreventivi window;
     const Opened c = controls(window);
-    showActive(window);
+    showActive(&window);
     QSignalSpy opened(&window, &TfrmMenuPreventivi::openYear);
 
     c.year->clear();
@@ -200,7 +191,7 @@ void TestYearWindow::leavingWithoutApriGoesBackToTheMenu()
     TestFolder folder;
     FakePlatform platform;
     TfrmMenuPreventivi window;
-    showActive(window);
+    showActive(&window);
     QSignalSpy opened(&window, &TfrmMenuPreventivi::openYear);
     QSignalSpy toMenu(&window, &AreaWindow::closedToMenu);
 
@@ -222,7 +213,7 @@ void TestYearWindow::logoLinkOpensTheLogoWindow()
     TestFolder folder;
     FakePlatform platform;
     TfrmMenuPreventivi window;
-    showActive(window);
+    showActive(&window);
     auto *link = window.findChild<LinkLabel *>(QStringLiteral("lnkWeb"));
     auto *picture = window.findChild<QLabel *>(QStringLiteral("imgEmail"));
     QVERIFY(link && picture);
@@ -234,15 +225,12 @@ void TestYearWindow::logoLinkOpensTheLogoWindow()
 
         QString opened;
         QColor colourWhileOpen;
-        QTimer::singleShot(0, this, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            opened = modal->objectName() + u'|' + modal->windowTitle();
-            colourWhileOpen = link->palette().color(QPalette::WindowText);
-            modal->close();
-        });
-        QTest::mouseRelease(target, Qt::LeftButton);
+        withNextModal([&] { QTest::mouseRelease(target, Qt::LeftButton); },
+                      [&](QDialog *modal) {
+                          opened = modal->objectName() + u'|' + modal->windowTitle();
+                          colourWhileOpen = link->palette().color(QPalette::WindowText);
+                          modal->close();
+                      });
         QCOMPARE(opened, QStringLiteral("TfrmLogo| Impostazione logo Ditta"));
         QCOMPARE(colourWhileOpen, LinkLabel::normalColor());
         QCOMPARE(link->palette().color(QPalette::WindowText), LinkLabel::normalColor());
@@ -256,16 +244,14 @@ void TestYearWindow::guidaOpensTheQuotesHelp()
     TestFolder folder;
     FakePlatform platform;
     TfrmMenuPreventivi window;
-    showActive(window);
+    showActive(&window);
     QString title;
-    QTimer::singleShot(0, this, [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            if (auto *label = modal->findChild<QLabel *>(QStringLiteral("lblTitolo")))
-                title = label->text();
-            modal->close();
-        }
-    });
-    window.findChild<QToolButton *>(QStringLiteral("imgGuida"))->click();
+    withNextModal([&] { CardTestKit::click(&window, QStringLiteral("imgGuida")); },
+                  [&](QDialog *modal) {
+                      if (auto *label = modal->findChild<QLabel *>(QStringLiteral("lblTitolo")))
+                          title = label->text();
+                      modal->close();
+                  });
     QCOMPARE(title, QStringLiteral("Applicazione Emissione Preventivi."));
     QVERIFY(window.isVisible());
 }
@@ -276,8 +262,7 @@ void TestYearWindow::shots()
     FakePlatform platform;
     TfrmMenuPreventivi window;
     window.show();
-    WindowShot::keep(&window, QStringLiteral("TfrmMenuPreventivi-1366x768"), QSize(1366, 768));
-    WindowShot::keep(&window, QStringLiteral("TfrmMenuPreventivi-1920x1080"), QSize(1920, 1080));
+    WindowShot::keepAtScreenSizes(&window, QStringLiteral("TfrmMenuPreventivi"));
 }
 
 QTEST_MAIN(TestYearWindow)

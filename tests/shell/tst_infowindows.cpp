@@ -1,3 +1,4 @@
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -9,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -52,10 +52,7 @@ private:
 
 void TestInfoWindows::initTestCase()
 {
-    // The offscreen platform knows no icon folders; the desktop ones give the shots their icons.
-    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-    QIcon::setThemeName(QStringLiteral("breeze"));
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), QApplication::font().pointSize()));
+    CardTestKit::useProgramLook();
 }
 
 void TestInfoWindows::init()

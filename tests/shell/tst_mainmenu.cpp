@@ -1,3 +1,4 @@
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -7,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -50,10 +50,7 @@ private:
 
 void TestMainMenu::initTestCase()
 {
-    // The offscreen platform knows no icon folders; the desktop ones give the shots their icons.
-    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-    QIcon::setThemeName(QStringLiteral("breeze"));
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), QApplication::font().pointSize()));
+    CardTestKit::useProgramLook();
 }
 
 void TestMainMenu::init()
@@ -181,14 +178,15 @@ void TestMainMenu::helpOpensAFreshGeneralPageEachTime()
     QStringList titles;
     QList<QPointer<QWidget>> windows;
     for (int round = 0; round < 2; ++round) {
-        QTimer::singleShot(0, this, [&] {
-            auto *help = qobject_cast<TfrmGuida *>(QApplication::activeModalWidget());
-            QVERIFY(help);
-            windows << help;
-            titles << help->findChild<QLabel *>(QStringLiteral("lblTitolo"))->text();
-            help->findChild<QAbstractButton *>(QStringLiteral("btnChiudi"))->click();
-        });
-        control(QStringLiteral("imgGuida"))->click();
+        CardTestKit::withNextModal(
+            [&] { control(QStringLiteral("imgGuida"))->click(); },
+            [&](QDialog *dialog) {
+                auto *help = qobject_cast<TfrmGuida *>(dialog);
+                QVERIFY(help);
+                windows << help;
+                titles << CardTestKit::find<QLabel>(help, QStringLiteral("lblTitolo"))->text();
+                CardTestKit::click(help, QStringLiteral("btnChiudi"));
+            });
     }
     QCOMPARE(titles, QStringList({QStringLiteral("Uno sguardo a Quadrivo."),
                                   QStringLiteral("Uno sguardo a Quadrivo.")}));
@@ -205,8 +203,7 @@ void TestMainMenu::shots()
     m_menu->setAreaWindow(Area::Clienti, &a);
     m_menu->setAreaWindow(Area::Fornitori, &b);
     m_menu->setAreaWindow(Area::Preventivi, &c);
-    WindowShot::keep(m_menu.get(), QStringLiteral("menu-1366x768"), QSize(1366, 768));
-    WindowShot::keep(m_menu.get(), QStringLiteral("menu-1920x1080"), QSize(1920, 1080));
+    WindowShot::keepAtScreenSizes(m_menu.get(), QStringLiteral("menu"));
 }
 
 QTEST_MAIN(TestMainMenu)

@@ -1,3 +1,4 @@
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -116,10 +116,7 @@ private:
 
 void TestPasswordWindows::initTestCase()
 {
-    // The offscreen platform knows no icon folders; the desktop ones give the shots their icons.
-    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-    QIcon::setThemeName(QStringLiteral("breeze"));
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), QApplication::font().pointSize()));
+    CardTestKit::useProgramLook();
 }
 
 void TestPasswordWindows::init()

@@ -1,8 +1,6 @@
 // The supplier card: its fields and where they are stored, free typing everywhere but the
 // digit fields, its one mandatory field, its own hints, Duplicate.
-#include "../cards/CardTestKit.h"
-#include "FakePlatform.h"
-#include "TestFolder.h"
+#include "../cards/ContactCardKit.h"
 #include "WindowShot.h"
 #include "suppliers/FornitoriRecord.h"
 #include "suppliers/TfrmFornitori.h"
@@ -20,12 +18,6 @@ namespace {
 
 constexpr int R = 3643;
 
-struct StoredField
-{
-    const char *name;
-    int offset;
-    int capacity;
-};
 const StoredField kStored[] = {
     {"Ditta", 0, 50},        {"Titolare", 51, 120},    {"Recapito", 172, 50},  {"IndirizzoRes", 223, 50},
     {"ProvRes", 274, 2},     {"ComuneRes", 277, 50},   {"CapRes", 328, 5},     {"Pagamento", 334, 250},
@@ -43,34 +35,10 @@ const QStringList kEnterChain = {
     "txtEmail",    "txtCodFisc",   "txtCarta",    "txtScadeCarta",   "txtPartitaIva", "txtIban",
     "txtArticoli", "txtOfferte",   "txtOrdine",   "txtQuestioni",    "txtNote"};
 
-struct Fixture
+struct Fixture : ContactCardFixture<TfrmFornitori>
 {
-    TestFolder folder;
-    FakePlatform platform;
-    TfrmFornitori card;
-
-    Fixture()
-    {
-        card.setWindowState(Qt::WindowNoState);
-        card.resize(1366, 768);
-        card.show();
-        card.activateWindow();
-        if (!QTest::qWaitForWindowActive(&card))
-            qFatal("card window not active");
-    }
-    QString path() const { return folder.file(QStringLiteral("Fornitori.pro")); }
-    QLineEdit *edit(const QString &name) { return find<QLineEdit>(&card, name); }
-    QString position() const { return card.positionLabel()->text(); }
+    Fixture() : ContactCardFixture(QStringLiteral("Fornitori.pro")) {}
 };
-
-QWidget *controlOf(QWidget *card, const QString &field)
-{
-    for (const char *prefix : {"txt", "chk", "lbl"}) {
-        if (auto *w = card->findChild<QWidget *>(QLatin1StringView(prefix) + field))
-            return w;
-    }
-    return nullptr;
-}
 
 QString sample(const StoredField &f)
 {
@@ -82,13 +50,7 @@ QString sample(const StoredField &f)
 
 QByteArray expectedRecord()
 {
-    QByteArray bytes(R, '\0');
-    for (const StoredField &f : kStored) {
-        const QByteArray encoded = sample(f).toLatin1(); // these samples are Latin-1 = Windows-1252
-        bytes[f.offset] = char(encoded.size());
-        bytes.replace(f.offset + 1, encoded.size(), encoded);
-    }
-    return bytes;
+    return recordFromTable(R, kStored, sample);
 }
 
 } // namespace
@@ -150,7 +112,7 @@ private Q_SLOTS:
         click(&f.card, QStringLiteral("cmdUltimo"));
         QCOMPARE(f.edit(QStringLiteral("txtOrdine"))->text(), sample(kStored[20]));
         QCOMPARE(find<QLabel>(&f.card, QStringLiteral("lblDesc03"))->text(), sample(kStored[29]));
-        QVERIFY(find<QCheckBox>(&f.card, QStringLiteral("chkRicontatta"))->isChecked());
+        QVERIFY(f.flag()->isChecked());
     }
 
     void typing_data()
@@ -182,23 +144,16 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         Fixture f;
-        QWidget *w = find<QWidget>(&f.card, field);
+        QWidget *w = f.w(field);
         w->setFocus();
         type(w, typed);
-        if (auto *c = qobject_cast<QComboBox *>(w))
-            QCOMPARE(c->currentText(), shown);
-        else
-            QCOMPARE(qobject_cast<QLineEdit *>(w)->text(), shown);
+        QCOMPARE(shownText(w), shown);
     }
 
     void enterWalksTheTabOrderAndWrapsRound()
     {
         Fixture f;
-        QCOMPARE(QApplication::focusWidget()->objectName(), kEnterChain.first());
-        for (qsizetype i = 1; i <= kEnterChain.size(); ++i) {
-            pressEnter(QApplication::focusWidget());
-            QCOMPARE(QApplication::focusWidget()->objectName(), kEnterChain.at(i % kEnterChain.size()));
-        }
+        checkEnterWalksRound(kEnterChain);
     }
 
     void ownHints_data()
@@ -222,9 +177,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, hint);
         Fixture f;
-        QWidget *w = find<QWidget>(&f.card, name);
-        QTest::mouseMove(w, w->rect().center());
-        QCOMPARE(f.card.hintLabel()->text(), hint);
+        QCOMPARE(f.hintOver(name), hint);
     }
 
     void duplicateGivesASecondSupplierWithoutAttachments()
@@ -267,40 +220,32 @@ private Q_SLOTS:
         QFETCH(QString, window);
         Fixture f;
         f.edit(QStringLiteral("txtCodFisc"))->setText(text);
-        QString opened;
-        withNextModal([&] { click(&f.card, QStringLiteral("btnCodFisc")); },
-                      [&](QDialog *d) { opened = d->objectName(); });
-        QCOMPARE(opened, window);
+        QCOMPARE(nextModalOpenedBy([&] { click(&f.card, QStringLiteral("btnCodFisc")); }).name, window);
     }
 
     void pictures()
     {
         Fixture f;
-        const QList<QPair<const char *, const char *>> texts = {
-            {"txtDitta", "Ferramenta Bassi & C. S.n.c."},
-            {"txtTitolare", "Franco Bassi"},
-            {"txtRecapito", "035 987654"},
-            {"txtIndirizzoRes", "Via Roma 45"},
-            {"txtComuneRes", "Bergamo"},
-            {"txtCapRes", "24121"},
-            {"txtPagamento", "Bonifico a 30 giorni data fattura"},
-            {"txtTelUff", "035 987654"},
-            {"txtTelCel", "333 7654321"},
-            {"txtFax", "035 987655"},
-            {"txtEmail", "ordini@bassi.example.it"},
-            {"txtPartitaIva", "01234567890"},
-            {"txtArticoli", "Viteria, utensili, minuteria metallica"},
-            {"txtOfferte", "Sconto 5% sopra 500 euro"},
-            {"txtOrdine", "Ordine via e-mail entro le 12"},
-            {"txtNote", "Consegna in 48 ore"}};
-        for (const auto &[name, text] : texts)
-            f.edit(QLatin1StringView(name))->setText(QString::fromUtf8(text));
-        find<QComboBox>(&f.card, QStringLiteral("txtProvRes"))->setEditText(QStringLiteral("BG"));
+        f.setTexts({{"txtDitta", "Ferramenta Bassi & C. S.n.c."},
+                    {"txtTitolare", "Franco Bassi"},
+                    {"txtRecapito", "035 987654"},
+                    {"txtIndirizzoRes", "Via Roma 45"},
+                    {"txtComuneRes", "Bergamo"},
+                    {"txtCapRes", "24121"},
+                    {"txtPagamento", "Bonifico a 30 giorni data fattura"},
+                    {"txtTelUff", "035 987654"},
+                    {"txtTelCel", "333 7654321"},
+                    {"txtFax", "035 987655"},
+                    {"txtEmail", "ordini@bassi.example.it"},
+                    {"txtPartitaIva", "01234567890"},
+                    {"txtArticoli", "Viteria, utensili, minuteria metallica"},
+                    {"txtOfferte", "Sconto 5% sopra 500 euro"},
+                    {"txtOrdine", "Ordine via e-mail entro le 12"},
+                    {"txtNote", "Consegna in 48 ore"}});
+        f.combo(QStringLiteral("txtProvRes"))->setEditText(QStringLiteral("BG"));
         f.card.positionLabel()->setText(QStringLiteral("3"));
         f.edit(QStringLiteral("txtTitolare"))->setFocus();
-        for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)})
-            WindowShot::keep(
-                &f.card, QStringLiteral("TfrmFornitori-%1x%2").arg(size.width()).arg(size.height()), size);
+        WindowShot::keepAtScreenSizes(&f.card, QStringLiteral("TfrmFornitori"));
     }
 };
 

@@ -27,4 +27,10 @@ void keep(QWidget *window, const QString &name, QSize size)
     save(window, QDir(folder).filePath(name + QStringLiteral(".png")), size);
 }
 
+void keepAtScreenSizes(QWidget *window, const QString &name)
+{
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)})
+        keep(window, QStringLiteral("%1-%2x%3").arg(name).arg(size.width()).arg(size.height()), size);
+}
+
 } // namespace WindowShot

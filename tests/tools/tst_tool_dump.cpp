@@ -1,29 +1,11 @@
 #include "TestFolder.h"
+#include "ToolRun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
-
-struct Run
-{
-    int status;
-    QList<QByteArray> lines;
-    QByteArray err;
-};
-
-Run tool(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(QUADRIVO_TOOL_PATH), args);
-    p.waitForFinished(30000);
-    QByteArray out = p.readAllStandardOutput();
-    if (out.endsWith('\n'))
-        out.chop(1);
-    return {p.exitCode(), out.isEmpty() ? QList<QByteArray>() : out.split('\n'), p.readAllStandardError()};
-}
 
 // A field laid out by hand, as another program would write it: length byte, text, then filler.
 QByteArray field(int capacity, const QByteArray &text, char filler = '\0', int lengthByte = -1)
@@ -76,13 +58,14 @@ void TestToolDump::dumpsHandWrittenRecords()
     file += deadline("01", "Gennaio", "Tail", '\0').left(700);
     dir.write(QStringLiteral("2024.sca"), file);
 
-    const Run r = tool({QStringLiteral("dump"), dir.file(QStringLiteral("2024.sca"))});
+    const ToolRun r = runTool({QStringLiteral("dump"), dir.file(QStringLiteral("2024.sca"))});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.lines.size(), 2);
     const QJsonObject first = QJsonDocument::fromJson(r.lines[0]).object();
     QCOMPARE(first.keys().size(), 25);
     QVERIFY(r.lines[0].startsWith("{\"Giorno\": \"05\", \"Mese\": \"Marzo\", \"Anno\": \"2024\""));
-    QCOMPARE(first.value(QStringLiteral("Pagatore")).toString(), QStringLiteral("Nicol\u00F2 D'Amico \u20AC"));
+    QCOMPARE(first.value(QStringLiteral("Pagatore")).toString(),
+             QStringLiteral("Nicol\u00F2 D'Amico \u20AC"));
     QCOMPARE(first.value(QStringLiteral("Ora")).toString(), QStringLiteral("09:30"));
     QCOMPARE(first.value(QStringLiteral("Effettuata")).toString(), QString());
     const QJsonObject second = QJsonDocument::fromJson(r.lines[1]).object();
@@ -108,9 +91,11 @@ void TestToolDump::dumpsEveryKindByName()
     QFETCH(int, size);
     QFETCH(QString, firstKey);
     TestFolder dir;
-    QByteArray rec = QByteArray("\x02" "01") + QByteArray(size - 3, '\0');
+    QByteArray rec = QByteArray("\x02"
+                                "01") +
+                     QByteArray(size - 3, '\0');
     dir.write(name, rec + rec);
-    const Run r = tool({QStringLiteral("dump"), dir.file(name)});
+    const ToolRun r = runTool({QStringLiteral("dump"), dir.file(name)});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.lines.size(), 2);
     QVERIFY(r.lines[0].startsWith(QStringLiteral("{\"%1\": \"01\"").arg(firstKey).toUtf8()));
@@ -119,14 +104,15 @@ void TestToolDump::dumpsEveryKindByName()
 void TestToolDump::verifyReportsProblems()
 {
     TestFolder dir;
-    dir.write(QStringLiteral("2024.sca"), deadline("05", "Marzo", "Rossi", '\0') + deadline("06", "Marzo", "X", '\0'));
-    Run r = tool({QStringLiteral("verify"), dir.file(QStringLiteral("2024.sca"))});
+    dir.write(QStringLiteral("2024.sca"),
+              deadline("05", "Marzo", "Rossi", '\0') + deadline("06", "Marzo", "X", '\0'));
+    ToolRun r = runTool({QStringLiteral("verify"), dir.file(QStringLiteral("2024.sca"))});
     QCOMPARE(r.status, 0);
     QVERIFY(r.lines.last() == "clean");
 
-    dir.write(QStringLiteral("2025.sca"),
-              deadline("05", "Marzo", "Rossi", '\0') + deadline("06", "Marzo", "X", '\0', 99) + QByteArray(10, 'x'));
-    r = tool({QStringLiteral("verify"), dir.file(QStringLiteral("2025.sca"))});
+    dir.write(QStringLiteral("2025.sca"), deadline("05", "Marzo", "Rossi", '\0') +
+                                              deadline("06", "Marzo", "X", '\0', 99) + QByteArray(10, 'x'));
+    r = runTool({QStringLiteral("verify"), dir.file(QStringLiteral("2025.sca"))});
     QCOMPARE(r.status, 1);
     const QByteArray all = r.lines.join('\n');
     QVERIFY2(all.contains("record 2: field Pagatore has length byte 99 over its capacity 50"), all);
@@ -137,15 +123,15 @@ void TestToolDump::verifyReportsProblems()
 void TestToolDump::usageErrors()
 {
     TestFolder dir;
-    QCOMPARE(tool({QStringLiteral("dump")}).status, 2);
-    QCOMPARE(tool({QStringLiteral("dump"), dir.file(QStringLiteral("Sconosciuto.dat"))}).status, 2);
-    const Run missing = tool({QStringLiteral("verify"), dir.file(QStringLiteral("Clienti.pro"))});
+    QCOMPARE(runTool({QStringLiteral("dump")}).status, 2);
+    QCOMPARE(runTool({QStringLiteral("dump"), dir.file(QStringLiteral("Sconosciuto.dat"))}).status, 2);
+    const ToolRun missing = runTool({QStringLiteral("verify"), dir.file(QStringLiteral("Clienti.pro"))});
     QCOMPARE(missing.status, 2);
     QVERIFY(missing.err.contains("no such file"));
     // Inspecting must never create the archive.
     QVERIFY(!dir.exists(QStringLiteral("Clienti.pro")));
-    QCOMPARE(tool({QStringLiteral("bogus")}).status, 2);
-    QCOMPARE(tool({QStringLiteral("--help")}).status, 0);
+    QCOMPARE(runTool({QStringLiteral("bogus")}).status, 2);
+    QCOMPARE(runTool({QStringLiteral("--help")}).status, 0);
 }
 
 QTEST_GUILESS_MAIN(TestToolDump)

@@ -1,5 +1,6 @@
 // The two small windows of the item card, driven directly: the stock adjustment window (keys,
 // Enter, focus-loss rule, "Calcola totale", "Applica e chiudi") and the extra data window.
+#include "../cards/CardTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -7,62 +8,13 @@
 #include "warehouse/TfrmGiacenza.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
+using namespace CardTestKit;
 using StockAdjustment::Direction;
-
-namespace {
-
-// The look of the program as main() sets it: breeze icons (the offscreen platform knows no icon
-// folders of its own) and Liberation Sans.
-void useProgramLook()
-{
-    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
-    QIcon::setThemeName(QStringLiteral("breeze"));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(QApplication::font().pointSizeF());
-    QApplication::setFont(font);
-}
-
-template <class T = QWidget> T *find(QWidget *window, const QString &name)
-{
-    T *w = window->findChild<T *>(name);
-    if (!w)
-        qFatal("No control named %s", qPrintable(name));
-    return w;
-}
-
-QString focused()
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
-void showActive(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        qFatal("window not active");
-}
-
-void whenModal(QObject *context, std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, context, [act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            qFatal("no modal window came up");
-        act(modal);
-    });
-}
-
-} // namespace
-
 class TestStockWindows : public QObject
 {
     Q_OBJECT
@@ -99,14 +51,14 @@ private Q_SLOTS:
         TfrmGiacenza window(Direction::Subtract);
         window.setTexts(StockAdjustment::opening(QStringLiteral("5")).window);
         showActive(&window);
-        QCOMPARE(focused(), QStringLiteral("txtGiacenza"));
+        QCOMPARE(focusedName(), QStringLiteral("txtGiacenza"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(focused(), QStringLiteral("txtAggiunta"));
+        QCOMPARE(focusedName(), QStringLiteral("txtAggiunta"));
         auto *quantity = find<QLineEdit>(&window, QStringLiteral("txtAggiunta"));
         quantity->selectAll();
         QTest::keyClicks(quantity, QStringLiteral("8"));
         QTest::keyClick(quantity, Qt::Key_Return);
-        QCOMPARE(focused(), QStringLiteral("btnTotale"));
+        QCOMPARE(focusedName(), QStringLiteral("btnTotale"));
         QVERIFY(window.isVisible()); // Enter in an edit never closes the window
         QCOMPARE(find<QLineEdit>(&window, QStringLiteral("txtTotale"))->text(), QStringLiteral("5"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -136,7 +88,7 @@ private Q_SLOTS:
         stock->setFocus();
         stock->setText(pasted);
         QTest::keyClick(stock, Qt::Key_Return);
-        QCOMPARE(focused(), QStringLiteral("txtAggiunta"));
+        QCOMPARE(focusedName(), QStringLiteral("txtAggiunta"));
         QTEST(stock->text(), "shown");
     }
 
@@ -185,25 +137,27 @@ private Q_SLOTS:
     {
         std::optional<QString> result;
         StockAdjustment::Texts opened;
-        whenModal(this, [&](QWidget *modal) {
-            auto *window = qobject_cast<TfrmGiacenza *>(modal);
-            if (!window)
-                qFatal("not the stock window");
-            opened = window->texts();
-            find<QLineEdit>(window, QStringLiteral("txtAggiunta"))->setText(QStringLiteral("10"));
-            find<QPushButton>(window, QStringLiteral("btnAggiorna"))->click();
-        });
-        result = TfrmGiacenza::adjust(nullptr, Direction::Add, QStringLiteral(" 12 "));
+        withNextModal(
+            [&] { result = TfrmGiacenza::adjust(nullptr, Direction::Add, QStringLiteral(" 12 ")); },
+            [&](QDialog *modal) {
+                auto *window = qobject_cast<TfrmGiacenza *>(modal);
+                if (!window)
+                    qFatal("not the stock window");
+                opened = window->texts();
+                find<QLineEdit>(window, QStringLiteral("txtAggiunta"))->setText(QStringLiteral("10"));
+                find<QPushButton>(window, QStringLiteral("btnAggiorna"))->click();
+            });
         QCOMPARE(opened.giacenza, QStringLiteral("12"));
         QCOMPARE(opened.aggiunta, QStringLiteral("0"));
         QCOMPARE(opened.totale, QStringLiteral("12"));
         QCOMPARE(result, std::optional<QString>(QStringLiteral("22")));
 
-        whenModal(this, [&](QWidget *modal) {
-            find<QLineEdit>(modal, QStringLiteral("txtAggiunta"))->setText(QStringLiteral("10"));
-            QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        result = TfrmGiacenza::adjust(nullptr, Direction::Add, QStringLiteral("12"));
+        withNextModal(
+            [&] { result = TfrmGiacenza::adjust(nullptr, Direction::Add, QStringLiteral("12")); },
+            [&](QDialog *modal) {
+                find<QLineEdit>(modal, QStringLiteral("txtAggiunta"))->setText(QStringLiteral("10"));
+                QTest::keyClick(modal, Qt::Key_Escape);
+            });
         QVERIFY(!result);
     }
 
@@ -223,33 +177,35 @@ private Q_SLOTS:
         QStringList order;
         QString title;
         QString instruction;
-        whenModal(this, [&](QWidget *modal) {
-            if (!QTest::qWaitForWindowActive(modal))
-                qFatal("extra data window not active");
-            title = modal->windowTitle();
-            instruction = find<QLabel>(modal, QStringLiteral("lblIstruzioni"))->text();
-            for (const char *name : {"txtConsumo", "txtAderenza", "txtRumore", "txtOnde"}) {
-                auto *e = find<QLineEdit>(modal, QLatin1StringView(name));
-                shown << e->text();
-                QCOMPARE(e->maxLength(), 30);
-            }
-            // Enter walks height, width, length, expiry, then the apply button.
-            for (int i = 0; i < 5; ++i) {
-                order << focused();
-                if (i == 0) {
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
-                    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
-                }
-                if (i < 4)
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            }
-            find<QLineEdit>(modal, QStringLiteral("txtOnde"))->setText(QStringLiteral("  "));
-            if (apply)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Enter on "Applica e chiudi"
-            else
-                find<QPushButton>(modal, QStringLiteral("btnAnnulla"))->click();
-        });
-        const bool applied = TfrmDatiPneumatici::edit(nullptr, data);
+        bool applied = false;
+        withNextModal([&] { applied = TfrmDatiPneumatici::edit(nullptr, data); },
+                      [&](QDialog *modal) {
+                          if (!QTest::qWaitForWindowActive(modal))
+                              qFatal("extra data window not active");
+                          title = modal->windowTitle();
+                          instruction = find<QLabel>(modal, QStringLiteral("lblIstruzioni"))->text();
+                          for (const char *name : {"txtConsumo", "txtAderenza", "txtRumore", "txtOnde"}) {
+                              auto *e = find<QLineEdit>(modal, QLatin1StringView(name));
+                              shown << e->text();
+                              QCOMPARE(e->maxLength(), 30);
+                          }
+                          // Enter walks height, width, length, expiry, then the apply button.
+                          for (int i = 0; i < 5; ++i) {
+                              order << focusedName();
+                              if (i == 0) {
+                                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+                                  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+                              }
+                              if (i < 4)
+                                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                          }
+                          find<QLineEdit>(modal, QStringLiteral("txtOnde"))->setText(QStringLiteral("  "));
+                          if (apply)
+                              QTest::keyClick(QApplication::focusWidget(),
+                                              Qt::Key_Return); // Enter on "Applica e chiudi"
+                          else
+                              find<QPushButton>(modal, QStringLiteral("btnAnnulla"))->click();
+                      });
         QCOMPARE(title, QStringLiteral(" Altre informazioni"));
         QCOMPARE(instruction,
                  QStringLiteral("Inserire i dati, fare clic su Applica e chiudi e poi sul pulsante Salva "

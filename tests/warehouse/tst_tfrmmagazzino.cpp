@@ -5,7 +5,6 @@
 #include "TestFolder.h"
 #include "WindowShot.h"
 #include "core/RecordFile.h"
-#include "core/SysIo.h"
 #include "shell/TfrmGuida.h"
 #include "shell/card/CardMessages.h"
 #include "warehouse/ItemFigures.h"
@@ -18,11 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
-#include <cerrno>
-#include <functional>
 #include <stdexcept>
 
 using namespace CardTestKit;
@@ -46,10 +42,7 @@ struct Fixture
 
     Fixture()
     {
-        card.show();
-        card.activateWindow();
-        if (!QTest::qWaitForWindowActive(&card))
-            qFatal("card window not active");
+        showActive(&card);
         platform.messages.clear();
     }
     QString path() const { return folder.file(QStringLiteral("Magazzino.pro")); }
@@ -63,22 +56,8 @@ struct Fixture
         return Record::decode(Magazzino::layout(), recordAt(file(), R, position));
     }
     RecordingMessages &messages() { return platform.messages; }
-    QString focused() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
+    QString focused() const { return focusedName(); }
 };
-
-// Runs `act` on the modal window as soon as it is up.
-void whenModal(QObject *context, std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, context, [act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            qFatal("no modal window came up");
-        act(modal);
-    });
-}
 
 QByteArray item(const QList<QPair<QString, QString>> &texts)
 {
@@ -126,16 +105,6 @@ class FailingShell : public ShellService
 {
 public:
     void open(const QString &) override { throw std::runtime_error("no desktop"); }
-};
-
-// Makes every open of a file fail while it lives, as a folder without rights does.
-struct OpenFails
-{
-    OpenFails()
-    {
-        SysIo::setFaultHook([](SysIo::Call call) { return call == SysIo::Call::Open ? EACCES : 0; });
-    }
-    ~OpenFails() { SysIo::clearFaultHook(); }
 };
 
 } // namespace
@@ -733,17 +702,17 @@ private Q_SLOTS:
         StockAdjustment::Texts opening;
         QString shownLabel;
         QString title;
-        whenModal(this, [&](QWidget *modal) {
-            auto *window = qobject_cast<TfrmGiacenza *>(modal);
-            if (!window)
-                qFatal("the stock window did not open");
-            title = window->windowTitle();
-            opening = window->texts();
-            shownLabel = find<QLabel>(window, QStringLiteral("lblAggiunta"))->text();
-            find<QLineEdit>(window, QStringLiteral("txtAggiunta"))->setText(quantity);
-            click(window, closeWith);
-        });
-        click(&f.card, button);
+        withNextModal([&] { click(&f.card, button); },
+                      [&](QDialog *modal) {
+                          auto *window = qobject_cast<TfrmGiacenza *>(modal);
+                          if (!window)
+                              qFatal("the stock window did not open");
+                          title = window->windowTitle();
+                          opening = window->texts();
+                          shownLabel = find<QLabel>(window, QStringLiteral("lblAggiunta"))->text();
+                          find<QLineEdit>(window, QStringLiteral("txtAggiunta"))->setText(quantity);
+                          click(window, closeWith);
+                      });
         QCOMPARE(title, QStringLiteral(" Aggiornamento giacenza"));
         QCOMPARE(shownLabel, label);
         const QString trimmed = stock.trimmed().isEmpty() ? QStringLiteral("0") : stock.trimmed();
@@ -769,18 +738,19 @@ private Q_SLOTS:
         click(&f.card, QStringLiteral("cmdPrimo"));
         QStringList opened;
         QString focus;
-        whenModal(this, [&](QWidget *modal) {
-            auto *window = qobject_cast<TfrmDatiPneumatici *>(modal);
-            if (!window)
-                qFatal("the extra data window did not open");
-            focus = window->focusWidget() ? window->focusWidget()->objectName() : QString();
-            for (const char *name : {"txtConsumo", "txtAderenza", "txtRumore", "txtOnde"})
-                opened << find<QLineEdit>(window, QLatin1StringView(name))->text();
-            find<QLineEdit>(window, QStringLiteral("txtConsumo"))->setText(QStringLiteral(" 60 "));
-            find<QLineEdit>(window, QStringLiteral("txtOnde"))->clear();
-            click(window, apply ? QStringLiteral("btnApplica") : QStringLiteral("btnAnnulla"));
-        });
-        click(&f.card, QStringLiteral("btnPneumatici"));
+        withNextModal(
+            [&] { click(&f.card, QStringLiteral("btnPneumatici")); },
+            [&](QDialog *modal) {
+                auto *window = qobject_cast<TfrmDatiPneumatici *>(modal);
+                if (!window)
+                    qFatal("the extra data window did not open");
+                focus = window->focusWidget() ? window->focusWidget()->objectName() : QString();
+                for (const char *name : {"txtConsumo", "txtAderenza", "txtRumore", "txtOnde"})
+                    opened << find<QLineEdit>(window, QLatin1StringView(name))->text();
+                find<QLineEdit>(window, QStringLiteral("txtConsumo"))->setText(QStringLiteral(" 60 "));
+                find<QLineEdit>(window, QStringLiteral("txtOnde"))->clear();
+                click(window, apply ? QStringLiteral("btnApplica") : QStringLiteral("btnAnnulla"));
+            });
         QCOMPARE(opened, QStringList({"55", "205", "16", "2027"}));
         QCOMPARE(focus, QStringLiteral("txtConsumo"));
         QVERIFY(f.card.findChildren<TfrmDatiPneumatici *>().isEmpty());
@@ -800,11 +770,11 @@ private Q_SLOTS:
     {
         Fixture f;
         QString title;
-        whenModal(this, [&](QWidget *modal) {
-            title = find<QLabel>(modal, QStringLiteral("lblTitolo"))->text();
-            click(modal, QStringLiteral("btnChiudi"));
-        });
-        click(&f.card, QStringLiteral("cmdGuida"));
+        withNextModal([&] { click(&f.card, QStringLiteral("cmdGuida")); },
+                      [&](QDialog *modal) {
+                          title = find<QLabel>(modal, QStringLiteral("lblTitolo"))->text();
+                          click(modal, QStringLiteral("btnChiudi"));
+                      });
         QCOMPARE(title, QStringLiteral("Applicazione Magazzino Prodotti e Servizi."));
     }
 
@@ -872,8 +842,7 @@ private Q_SLOTS:
         auto *button = find<QAbstractButton>(&f.card, control);
         QCOMPARE(button->isEnabled(), enabled);
         QVERIFY(button->isVisible());
-        QTest::mouseMove(button, button->rect().center());
-        QCOMPARE(f.card.hintLabel()->text(), hint);
+        QCOMPARE(hintOver(button, f.card.hintLabel()), hint);
         QVERIFY(!f.card.findChild<QWidget *>(QStringLiteral("cmdAnteprima")));
     }
 
@@ -883,18 +852,17 @@ private Q_SLOTS:
         writeFile(f.path(), tyre());
         click(&f.card, QStringLiteral("cmdPrimo"));
         f.edit(QStringLiteral("txtPrezzo"))->setFocus();
-        WindowShot::keep(&f.card, QStringLiteral("TfrmMagazzino-1366x768"), QSize(1366, 768));
-        WindowShot::keep(&f.card, QStringLiteral("TfrmMagazzino-1920x1080"), QSize(1920, 1080));
-        whenModal(this, [&](QWidget *modal) {
-            WindowShot::keep(modal, QStringLiteral("TfrmGiacenza"));
-            click(modal, QStringLiteral("btnChiudi"));
-        });
-        click(&f.card, QStringLiteral("btnSottrai"));
-        whenModal(this, [&](QWidget *modal) {
-            WindowShot::keep(modal, QStringLiteral("TfrmDatiPneumatici"));
-            click(modal, QStringLiteral("btnAnnulla"));
-        });
-        click(&f.card, QStringLiteral("btnPneumatici"));
+        WindowShot::keepAtScreenSizes(&f.card, QStringLiteral("TfrmMagazzino"));
+        withNextModal([&] { click(&f.card, QStringLiteral("btnSottrai")); },
+                      [&](QDialog *modal) {
+                          WindowShot::keep(modal, QStringLiteral("TfrmGiacenza"));
+                          click(modal, QStringLiteral("btnChiudi"));
+                      });
+        withNextModal([&] { click(&f.card, QStringLiteral("btnPneumatici")); },
+                      [&](QDialog *modal) {
+                          WindowShot::keep(modal, QStringLiteral("TfrmDatiPneumatici"));
+                          click(modal, QStringLiteral("btnAnnulla"));
+                      });
     }
 };
 
