@@ -1,31 +1,21 @@
 #include "Areas.h"
 #include "platform/QtPlatform.h"
+#include "shell/ShellLook.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
 
 #include <QApplication>
-#include <QFontDatabase>
-#include <QIcon>
 #include <QLocale>
 
 namespace {
 
-// Italian conventions for the whole process: comma as decimal separator, day/month/year dates.
+// Italian conventions for the whole process (comma as decimal separator, day/month/year dates)
+// and the program's icons and font.
 void setProcessFormats()
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    // Some platforms name no icon folders of their own; the desktop's shared one holds breeze.
-    const QString icons = QStringLiteral("/usr/share/icons");
-    if (!QIcon::themeSearchPaths().contains(icons))
-        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << icons);
-    QIcon::setThemeName(QStringLiteral("breeze"));
-    const QString sans = QStringLiteral("Liberation Sans");
-    if (QFontDatabase::families().contains(sans)) {
-        QFont font(sans);
-        font.setPointSizeF(QApplication::font().pointSizeF());
-        QApplication::setFont(font);
-    }
+    ShellLook::applyProgramLook();
 }
 
 } // namespace

@@ -1,15 +1,37 @@
 #include "ShellLook.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QWidget>
 
 namespace ShellLook {
+
+void applyProgramLook()
+{
+    // Some platforms (offscreen among them) name no icon folders of their own.
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString &folder : QStandardPaths::locateAll(
+             QStandardPaths::GenericDataLocation, QStringLiteral("icons"), QStandardPaths::LocateDirectory)) {
+        if (!paths.contains(folder))
+            paths << folder;
+    }
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(QStringLiteral("breeze"));
+    const QString sans = QStringLiteral("Liberation Sans");
+    if (QFontDatabase::families().contains(sans)) {
+        QFont font(sans);
+        font.setPointSizeF(QApplication::font().pointSizeF());
+        QApplication::setFont(font);
+    }
+}
 
 QString picturePath(const QString &name)
 {

@@ -9,6 +9,10 @@ class QWidget;
 // Small pieces of look shared by the start-up, menu and information windows.
 namespace ShellLook {
 
+// The program's icons (breeze, from the desktop's shared icon folders) and font (Liberation Sans
+// where installed), for the whole process.
+void applyProgramLook();
+
 // Resource path of one of our own pictures (":/pictures/<name>.svg").
 QString picturePath(const QString &name);
 

@@ -7,6 +7,7 @@
 #include "core/Record.h"
 #include "core/RecordLayout.h"
 #include "core/SysIo.h"
+#include "shell/ShellLook.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,12 +15,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
-#include <QFontDatabase>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -31,18 +29,7 @@ namespace CardTestKit {
 // The look the program sets at start-up, so pictures of windows match what users see.
 inline void useProgramLook()
 {
-    // Offscreen there is no desktop theme to name the icon folders.
-    QStringList paths = QIcon::themeSearchPaths();
-    paths += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
-                                       QStandardPaths::LocateDirectory);
-    QIcon::setThemeSearchPaths(paths);
-    QIcon::setThemeName(QStringLiteral("breeze"));
-    const QString sans = QStringLiteral("Liberation Sans");
-    if (QFontDatabase::families().contains(sans)) {
-        QFont font(sans);
-        font.setPointSizeF(QApplication::font().pointSizeF());
-        QApplication::setFont(font);
-    }
+    ShellLook::applyProgramLook();
 }
 
 // Shows a window and waits until it has the keyboard, as a user's click on it would give it.
