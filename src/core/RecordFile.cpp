@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QThread>
 
 #include <cerrno>
@@ -83,7 +84,9 @@ void RecordFile::lock(Access access)
             errno = saved;
             fail("lock");
         }
-        QThread::msleep(20);
+        // Short, uneven pauses: a copy that frees the lock and takes it again at once leaves only
+        // a brief gap, which a waiter polling at a fixed, long period would keep missing.
+        QThread::usleep(1000 + QRandomGenerator::global()->bounded(4000));
     }
     if (errno == EINVAL || errno == ENOLCK || errno == EOPNOTSUPP)
         return;
