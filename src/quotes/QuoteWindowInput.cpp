@@ -1,6 +1,5 @@
 #include "QuoteWindowInput.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -64,8 +63,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         // A context menu opening is not leaving the field.
-        if (event->type() == QEvent::FocusOut
-            && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
             const QString rewritten = m_rule(m_edit->text());
             if (rewritten != m_edit->text())
                 m_edit->setText(rewritten);
@@ -78,32 +77,16 @@ private:
     QString (*m_rule)(const QString &);
 };
 
-class ProvinceEnter : public QObject
-{
-public:
-    explicit ProvinceEnter(QComboBox *combo) : QObject(combo) { combo->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusIn) {
-            auto *combo = static_cast<QComboBox *>(watched);
-            if (combo->currentIndex() >= 0) {
-                const QString text = combo->currentText();
-                combo->setCurrentIndex(-1);
-                combo->setEditText(text);
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 } // namespace
 
-void onUserEdit(QLineEdit *edit, std::function<void()> stale) { new UserEditWatcher(edit, std::move(stale)); }
+void onUserEdit(QLineEdit *edit, std::function<void()> stale)
+{
+    new UserEditWatcher(edit, std::move(stale));
+}
 
-void onLeave(QLineEdit *edit, QString (*rule)(const QString &)) { new LeaveRule(edit, rule); }
-
-void clearSelectionOnEnter(QComboBox *combo) { new ProvinceEnter(combo); }
+void onLeave(QLineEdit *edit, QString (*rule)(const QString &))
+{
+    new LeaveRule(edit, rule);
+}
 
 } // namespace QuoteWindowInput

@@ -2,10 +2,8 @@
 
 #include <QObject>
 #include <QString>
-
 #include <functional>
 
-class QComboBox;
 class QLineEdit;
 
 // Input behaviour of the quote window's own edits, beyond the card's key rules.
@@ -20,8 +18,5 @@ void onUserEdit(QLineEdit *edit, std::function<void()> stale);
 
 // Rewrites the text of `edit` with `rule` whenever the edit loses the focus.
 void onLeave(QLineEdit *edit, QString (*rule)(const QString &));
-
-// A province combo forgets its list selection as it takes the focus, keeping its text.
-void clearSelectionOnEnter(QComboBox *combo);
 
 } // namespace QuoteWindowInput

@@ -2,6 +2,7 @@
 #include "TfrmPreventivi.h"
 
 #include "QuoteWindowInput.h"
+#include "shell/card/CardFocus.h"
 #include "shell/card/CardSection.h"
 #include "shell/card/ProvinceCodes.h"
 
@@ -55,7 +56,7 @@ QComboBox *TfrmPreventivi::newProvince(int field, QWidget *parent, const FieldOp
     combo->addItems(ProvinceCodes::all());
     combo->setCurrentIndex(-1);
     bindField(field, combo, options);
-    QuoteWindowInput::clearSelectionOnEnter(combo);
+    forgetSelectionOnFocus(combo);
     fitChars(combo, 3, 28);
     return combo;
 }
@@ -90,10 +91,12 @@ void TfrmPreventivi::addHeaderSections()
         .widget(newProvince(txtProvDitta, ditta, issuerUpper), QStringLiteral("Prov."))
         .row()
         .widget(newEdit(txtIvaDitta, ditta, issuerDigits), QStringLiteral("Partita IVA:"), 1)
-        .button(checkButton("btnIvaDitta", "Controlla il numero di partita IVA."), [this] { btnIvaDittaClick(); })
+        .button(checkButton("btnIvaDitta", "Controlla il numero di partita IVA."),
+                [this] { btnIvaDittaClick(); })
         .row()
         .widget(newEdit(txtCodFiscDitta, ditta, issuerUpper), QStringLiteral("Codice fiscale:"), 1)
-        .button(checkButton("btnCodFiscDitta", "Controlla il codice fiscale."), [this] { btnCodFiscDittaClick(); })
+        .button(checkButton("btnCodFiscDitta", "Controlla il codice fiscale."),
+                [this] { btnCodFiscDittaClick(); })
         .row()
         .widget(newEdit(txtLibero01, ditta, issuer), QStringLiteral("Campo libero 1:"), 1)
         .row()
@@ -111,12 +114,14 @@ void TfrmPreventivi::addHeaderSections()
         .row()
         .widget(newEdit(txtCapCliente, cliente), QStringLiteral("CAP:"))
         .widget(newEdit(txtCittaCliente, cliente), QStringLiteral("Citt\u00E0:"), 1)
-        .widget(newProvince(txtProvCliente, cliente, {KeyRule::Free, TextRule::UpperOnChange | TextRule::TrimOnLeave
-                                                                           | TextRule::UpperOnLeave}),
+        .widget(newProvince(txtProvCliente, cliente,
+                            {KeyRule::Free,
+                             TextRule::UpperOnChange | TextRule::TrimOnLeave | TextRule::UpperOnLeave}),
                 QStringLiteral("Prov."))
         .row()
         .widget(newEdit(txtIvaCliente, cliente, KeyRule::Digits), QStringLiteral("Partita IVA:"), 1)
-        .button(checkButton("btnIvaCliente", "Controlla il numero di partita IVA."), [this] { btnIvaClienteClick(); })
+        .button(checkButton("btnIvaCliente", "Controlla il numero di partita IVA."),
+                [this] { btnIvaClienteClick(); })
         .row()
         .widget(newEdit(txtCodFiscCliente, cliente, {KeyRule::Free, TextRuleSets::Upper}),
                 QStringLiteral("Codice fiscale:"), 1)

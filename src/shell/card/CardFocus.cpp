@@ -1,5 +1,6 @@
 #include "CardFocus.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -113,4 +114,33 @@ bool EnterChain::eventFilter(QObject *watched, QEvent *event)
     if (QWidget *to = next(static_cast<QWidget *>(watched)))
         to->setFocus(Qt::TabFocusReason);
     return true; // Enter never reaches the field (no combo insert, no default button)
+}
+
+namespace {
+
+class SelectionForgetter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            auto *combo = static_cast<QComboBox *>(watched);
+            if (combo->currentIndex() >= 0) {
+                const QString text = combo->currentText();
+                combo->setCurrentIndex(-1);
+                combo->setEditText(text);
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void forgetSelectionOnFocus(QComboBox *combo)
+{
+    combo->installEventFilter(new SelectionForgetter(combo));
 }

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QComboBox;
+
 // The yellow frame that shows which field has the focus: slightly larger than the field and
 // behind it, hidden while the field does not have the focus.
 class FocusFrame : public QWidget
@@ -55,3 +57,7 @@ private:
     QList<QPointer<QWidget>> m_chain;
     QHash<QWidget *, QPointer<QWidget>> m_targets;
 };
+
+// A province combo forgets its list selection when it gets the focus, keeping its text, so typing
+// starts from what is shown rather than from the list item.
+void forgetSelectionOnFocus(QComboBox *combo);

@@ -1,5 +1,6 @@
 #include "CardSection.h"
 
+#include "CardFocus.h"
 #include "CardWindow.h"
 #include "ProvinceCodes.h"
 
@@ -13,27 +14,6 @@
 #include <QToolButton>
 
 namespace {
-
-// Province combos forget their list selection when they get the focus, keeping their text.
-class ProvinceFocusFilter : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusIn) {
-            auto *combo = static_cast<QComboBox *>(watched);
-            if (combo->currentIndex() >= 0) {
-                const QString text = combo->currentText();
-                combo->setCurrentIndex(-1);
-                combo->setEditText(text);
-            }
-        }
-        return false;
-    }
-};
 
 // Fields of up to this many characters get a width to fit; longer ones share the line.
 constexpr int kShortField = 16;
@@ -127,8 +107,7 @@ CardSection &CardSection::edit(int field, const QString &label, const FieldOptio
 CardSection &CardSection::province(int field, const QString &label, const FieldOptions &options)
 {
     combo(field, label, ProvinceCodes::all(), true, options);
-    auto *c = m_card->control<QComboBox>(field);
-    c->installEventFilter(new ProvinceFocusFilter(c));
+    forgetSelectionOnFocus(m_card->control<QComboBox>(field));
     return *this;
 }
 
