@@ -106,9 +106,11 @@ mount_pair() { # name
   local a=/srv/$1-a b=/srv/$1-b
   mkdir -p "$a" "$b"
   case $1 in
-  smb3 | smb3-closetimeo0)
+  smb3 | smb3-closetimeo0 | smb3-cachenone)
     local o=username=root,password=quadrivo,vers=3.1.1,nosharesock
     [ "$1" = smb3-closetimeo0 ] && o+=,closetimeo=0
+    # No client caching: no leases, so byte-range locks go to the server at once, never pushed later.
+    [ "$1" = smb3-cachenone ] && o+=,cache=none
     timeout 150 mount -t cifs //127.0.0.1/archivi "$a" -o "$o" || return 1
     timeout 150 "${as_ws2[@]}" mount -t cifs //10.9.0.1/archivi "$b" -o "$o" || return 1 ;;
   nfs3)
