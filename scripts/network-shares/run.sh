@@ -9,7 +9,8 @@
 # which the guest covers with its own), NETSHARE_WRITERS
 # (per run, split over the two mounts, default 8), NETSHARE_OPS (appends or stock updates per
 # writer, default 500), NETSHARE_ROUNDS (kill rounds, two writers killed each, default 75),
-# NETSHARE_FS (default "smb3 nfs3 nfs4.2"), NETSHARE_MEMORY (MiB, default 2048), NETSHARE_DEADLINE
+# NETSHARE_FS (default "smb3 nfs3 nfs4.2"; also smb3-closetimeo0 and smb3-cachenone, SMB mounted
+# without deferred close or without client caching), NETSHARE_MEMORY (MiB, default 2048), NETSHARE_DEADLINE
 # (the writers' lock deadline in ms, default 60000: emulation is slow).
 # Results: printed, and kept in $NETSHARE_WORK/results/results.txt.
 set -euo pipefail
