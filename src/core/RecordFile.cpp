@@ -17,6 +17,17 @@ namespace {
 constexpr off_t kLockOffset = off_t(1) << 32;
 int g_lockDeadlineMs = 5000;
 
+struct flock lockRange(short type)
+{
+    struct flock fl;
+    std::memset(&fl, 0, sizeof fl);
+    fl.l_type = type;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = kLockOffset;
+    fl.l_len = 1;
+    return fl;
+}
+
 } // namespace
 
 RecordFile::RecordFile(QString path, int recordSize) : m_path(std::move(path)), m_recordSize(recordSize)
@@ -25,8 +36,10 @@ RecordFile::RecordFile(QString path, int recordSize) : m_path(std::move(path)), 
 
 RecordFile::~RecordFile()
 {
-    if (m_fd >= 0)
+    if (m_fd >= 0) {
+        releaseLock(m_fd);
         SysIo::close(m_fd);
+    }
 }
 
 int RecordFile::lockDeadlineMs() { return g_lockDeadlineMs; }
@@ -57,22 +70,20 @@ void RecordFile::openOrCreate(Access access)
         fail("open");
     m_index = 0;
     m_written = false;
+    m_locked = false;
     lock(access);
 }
 
 void RecordFile::lock(Access access)
 {
-    struct flock fl;
-    std::memset(&fl, 0, sizeof fl);
-    fl.l_type = access == Access::Write ? F_WRLCK : F_RDLCK;
-    fl.l_whence = SEEK_SET;
-    fl.l_start = kLockOffset;
-    fl.l_len = 1;
+    struct flock fl = lockRange(access == Access::Write ? F_WRLCK : F_RDLCK);
     QElapsedTimer timer;
     timer.start();
     for (;;) {
-        if (SysIo::fcntl(m_fd, F_OFD_SETLK, &fl) == 0)
+        if (SysIo::fcntl(m_fd, F_OFD_SETLK, &fl) == 0) {
+            m_locked = true;
             return;
+        }
         // The SMB client reports a range that another workstation holds as EIO, not EAGAIN: wait
         // for it like any other holder (a real I/O error fails all the same at the deadline).
         if (errno != EACCES && errno != EAGAIN && errno != EIO)
@@ -167,12 +178,28 @@ void RecordFile::close()
     // A save reported as done has reached the disk.
     if (m_written && SysIo::fdatasync(fd) != 0 && errno != EINVAL) {
         const int saved = errno;
+        releaseLock(fd);
         SysIo::close(fd);
         errno = saved;
         fail("sync");
     }
+    releaseLock(fd);
     if (SysIo::close(fd) != 0)
         fail("close");
+}
+
+// The lock is given back before the close, not left to it: the Linux SMB client may hand one
+// server handle to several opens of the same file, and drops a lock of this kind only when that
+// handle closes. A lock left to the close then stays held while another copy has the file open,
+// and that copy waits for it in vain. A refused unlock is not an error of the save, which is
+// already on the disk; the close that follows releases the lock wherever it can.
+void RecordFile::releaseLock(int fd)
+{
+    if (!m_locked)
+        return;
+    m_locked = false;
+    struct flock fl = lockRange(F_UNLCK);
+    SysIo::fcntl(fd, F_OFD_SETLK, &fl);
 }
 
 void RecordFile::scan(const std::function<bool(qint64, const char *)> &visit)

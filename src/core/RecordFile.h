@@ -48,6 +48,7 @@ public:
 
 private:
     void lock(Access access);
+    void releaseLock(int fd);
     [[noreturn]] void fail(const char *step) const;
 
     QString m_path;
@@ -55,4 +56,5 @@ private:
     int m_fd = -1;
     qint64 m_index = 0;
     bool m_written = false;
+    bool m_locked = false;
 };

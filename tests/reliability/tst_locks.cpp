@@ -1,6 +1,7 @@
 // The archive lock between two copies of the program: it survives an unrelated open and close of
 // the same file, a copy that holds it too long makes the other fail in time without touching a
-// byte, and a copy that dies releases it.
+// byte, a copy that dies releases it, and an action gives it back even when the file stays open
+// elsewhere.
 
 #include "Harness.h"
 #include "SelfCheck.h"
@@ -8,6 +9,7 @@
 #include "core/RecordFile.h"
 #include "core/SysIo.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -42,6 +44,8 @@ private Q_SLOTS:
     void killedHolderReleasesLock();
     void lockRefusals_data();
     void lockRefusals();
+    void lockIsGivenBackWhileFileStaysOpen_data();
+    void lockIsGivenBackWhileFileStaysOpen();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -203,13 +207,68 @@ void TestLocks::lockRefusals()
         QVERIFY(elapsed >= kDeadlineMs);
         QVERIFY(elapsed < kDeadlineMs + 1000);
     } else if (waits) {
-        // Asked again after a pause (at least a millisecond) each time, until granted.
-        QCOMPARE(asked, refusals + 1);
+        // Asked again after a pause (at least a millisecond) each time until granted, then given
+        // back with one more call.
+        QCOMPARE(asked, refusals + 2);
         QVERIFY(elapsed >= refusals);
     } else {
         QVERIFY(elapsed < kDeadlineMs);
     }
     QCOMPARE(Harness::readFile(m_path), granted ? before + rec(4) : before);
+}
+
+// The Linux SMB client may serve several opens of one file with a single server handle, which
+// keeps a lock of this kind until the handle closes. Locally the same happens when the open file
+// description outlives the descriptor: here a copy of the descriptor is kept just before each close.
+void TestLocks::lockIsGivenBackWhileFileStaysOpen_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("failing"); // the call that fails, or -1
+    QTest::newRow("append") << QStringLiteral("append") << -1;
+    QTest::newRow("read") << QStringLiteral("readAt") << -1;
+    QTest::newRow("append whose sync fails") << QStringLiteral("append") << int(SysIo::Call::FDataSync);
+    QTest::newRow("append whose write fails") << QStringLiteral("append") << int(SysIo::Call::PWrite);
+}
+
+void TestLocks::lockIsGivenBackWhileFileStaysOpen()
+{
+    QFETCH(QString, action);
+    QFETCH(int, failing);
+    const QString target = QFileInfo(m_path).canonicalFilePath();
+    QList<int> kept;
+    SysIo::setFaultHook([&](SysIo::Call c) {
+        if (c == SysIo::Call::Close) {
+            const QDir fds(QStringLiteral("/proc/self/fd"));
+            for (const QString &fd : fds.entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
+                if (QFile::symLinkTarget(fds.filePath(fd)) == target)
+                    kept << ::dup(fd.toInt());
+        }
+        return int(c) == failing ? EIO : 0;
+    });
+    bool threw = false;
+    try {
+        if (action == QLatin1String("append"))
+            Archive(m_path, R).append(rec(4));
+        else
+            Archive(m_path, R).readAt(2);
+    } catch (const ArchiveError &) {
+        threw = true;
+    }
+    SysIo::clearFaultHook();
+    QCOMPARE(threw, failing >= 0);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(kept[0] >= 0);
+
+    // Another open file description asks for the whole file: nothing may stand in its way.
+    const int other = ::open(QFile::encodeName(m_path).constData(), O_RDWR);
+    QVERIFY(other >= 0);
+    struct flock fl = {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    QVERIFY(::fcntl(other, F_OFD_GETLK, &fl) == 0);
+    ::close(other);
+    ::close(kept[0]);
+    QCOMPARE(fl.l_type, short(F_UNLCK));
 }
 
 QTEST_GUILESS_MAIN(TestLocks)
