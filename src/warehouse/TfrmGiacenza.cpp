@@ -1,12 +1,12 @@
 #include "TfrmGiacenza.h"
 
+#include "shell/DialogParts.h"
 #include "shell/ShellLook.h"
 #include "shell/card/CardFocus.h"
 #include "shell/card/KeyFilters.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -77,23 +77,17 @@ TfrmGiacenza::TfrmGiacenza(Direction direction, QWidget *parent) : QDialog(paren
     grid->addWidget(btnTotale, 3, 0);
     grid->addWidget(txtTotale, 3, 1);
 
-    btnAggiorna = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")),
-                                  QStringLiteral("Applica e chiudi"), this);
+    // The common button row, under this window's own names.
+    const DialogParts::ApplyCancel row = DialogParts::applyCancelRow(this);
+    btnAggiorna = row.apply;
     btnAggiorna->setObjectName(QStringLiteral("btnAggiorna"));
-    btnChiudi =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("Annulla"), this);
+    btnChiudi = row.cancel;
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnAggiorna);
-    buttons->addWidget(btnChiudi);
 
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(18, 16, 18, 14);
+    QVBoxLayout *root = DialogParts::fixedSizeLayout(this, QMargins(18, 16, 18, 14));
     root->addLayout(grid);
     root->addSpacing(16);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->addLayout(row.row);
 
     for (QLineEdit *edit : {txtGiacenza, txtAggiunta}) {
         // Installed first, so this window's own filter (length, Enter) sees each key before it.
@@ -109,7 +103,6 @@ TfrmGiacenza::TfrmGiacenza(Direction direction, QWidget *parent) : QDialog(paren
 
     connect(btnTotale, &QPushButton::clicked, this, &TfrmGiacenza::btnTotaleClick);
     connect(btnAggiorna, &QPushButton::clicked, this, &TfrmGiacenza::btnAggiornaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 std::optional<QString> TfrmGiacenza::adjust(QWidget *parent, Direction direction, const QString &stock)
