@@ -111,10 +111,7 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : CardWindow(quoteConfig(), pare
 
 void TfrmPreventivi::addCommands()
 {
-    const auto spec = [](const char *name, const char *icon, const char *word, const char *hint) {
-        return CommandSpec{QLatin1StringView(name), QLatin1StringView(icon), QString::fromUtf8(word),
-                           QString::fromUtf8(hint)};
-    };
+    const auto spec = &CommandSpec::of;
     addCommand(spec("cmdNuovo", "document-new", "Nuovo",
                     "Predispone la schermata per l'emissione di un nuovo preventivo."),
                [this] { cmdNuovoClick(); });

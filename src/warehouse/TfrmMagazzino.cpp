@@ -65,27 +65,21 @@ private:
     std::function<QString(const QString &)> m_rule;
 };
 
-CommandSpec commandSpec(const char *name, const char *icon, const char *word, const char *hint)
-{
-    return {QLatin1StringView(name), QLatin1StringView(icon), QString::fromUtf8(word),
-            QString::fromUtf8(hint)};
-}
-
-const CommandSpec kPneumatici = commandSpec("btnPneumatici", "document-properties", "Altre informazioni",
+const CommandSpec kPneumatici = CommandSpec::of("btnPneumatici", "document-properties", "Altre informazioni",
                                             "Registra ulteriori informazioni sul prodotto corrente.");
-const CommandSpec kImpFornitore = commandSpec("impFornitore", "document-import", "Importa",
+const CommandSpec kImpFornitore = CommandSpec::of("impFornitore", "document-import", "Importa",
                                               "Importa i dati del fornitore dall'archivio anagrafico.");
 const CommandSpec kAggiungi =
-    commandSpec("btnAggiungi", "", "+", "Aggiorna la giacenza aggiungendo una certa quantit\u00E0.");
+    CommandSpec::of("btnAggiungi", "", "+", "Aggiorna la giacenza aggiungendo una certa quantit\u00E0.");
 const CommandSpec kSottrai =
-    commandSpec("btnSottrai", "", "-", "Aggiorna la giacenza sottraendo una certa quantit\u00E0.");
-const CommandSpec kValore = commandSpec("btnValore", "accessories-calculator", "Calcola valore",
+    CommandSpec::of("btnSottrai", "", "-", "Aggiorna la giacenza sottraendo una certa quantit\u00E0.");
+const CommandSpec kValore = CommandSpec::of("btnValore", "accessories-calculator", "Calcola valore",
                                         "Calcola il valore totale della merce in magazzino moltiplicando "
                                         "il costo per la giacenza.");
-const CommandSpec kCalcola = commandSpec("btnCalcola", "accessories-calculator", "Calcola",
+const CommandSpec kCalcola = CommandSpec::of("btnCalcola", "accessories-calculator", "Calcola",
                                          "Calcola il prezzo IVA inclusa dell'articolo corrente in base "
                                          "all'aliquota indicata.");
-const CommandSpec kScorpora = commandSpec("btnScorpora", "accessories-calculator", "Scorpora",
+const CommandSpec kScorpora = CommandSpec::of("btnScorpora", "accessories-calculator", "Scorpora",
                                           "Scorpora il prezzo lordo dell'articolo corrente calcolando "
                                           "l'imponibile in base all'aliquota IVA indicata.");
 
@@ -149,10 +143,10 @@ void TfrmMagazzino::addCommands()
     addEditingCommands();
     addArchiveCommands(PreviewCommand::Without);
     addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
-    addCommand(commandSpec("cmdWeb", "internet-web-browser", "Cerca sul Web",
+    addCommand(CommandSpec::of("cmdWeb", "internet-web-browser", "Cerca sul Web",
                            "Cerca sul Web, tramite Google, informazioni relative all'articolo corrente."),
                [this] { cmdWebClick(); });
-    addCommand(commandSpec("cmdSottoscorta", "view-list-details", "Sottoscorta",
+    addCommand(CommandSpec::of("cmdSottoscorta", "view-list-details", "Sottoscorta",
                            "Visualizza l'elenco dei materiali in esaurimento."));
     addClosingCommands();
 }

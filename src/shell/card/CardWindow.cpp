@@ -8,6 +8,11 @@
 #include <QLabel>
 #include <QShowEvent>
 
+CommandSpec CommandSpec::of(const char *name, const char *icon, const char *word, const char *hint)
+{
+    return {QLatin1StringView(name), QLatin1StringView(icon), QString::fromUtf8(word), QString::fromUtf8(hint)};
+}
+
 QString CardWindow::archivePath() const
 {
     return programFile(m_config.fileName);

@@ -63,6 +63,9 @@ struct CommandSpec
     QString icon; // freedesktop theme name
     QString word;
     QString hint;
+
+    // From the literals a window lists its commands in (texts in UTF-8).
+    static CommandSpec of(const char *name, const char *icon, const char *word, const char *hint);
 };
 
 class CardWindow : public AreaWindow
