@@ -12,6 +12,7 @@ ops=$(arg ops)
 rounds=$(arg rounds)
 fslist=$(arg fs | tr , ' ')
 deadline=$(arg deadline)
+parts=$(arg parts | tr , ' ')
 export PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_ALL=C.UTF-8
 
 # Leave the results on the host's disk, then power off (never return: this is the init process).
@@ -145,10 +146,16 @@ run_writers() { # fs a b command... (WRITER in the command is replaced by the wr
 
 appends() { # fs a b
   local t0=$SECONDS
-  run_writers "$1" "$2" "$3" append MOUNT/Magazzino.pro $R WRITER "$ops" || fail "$1: a writer failed"
+  rm -f /tmp/positions*
+  run_writers "$1" "$2" "$3" --positions /tmp/positionsWRITER append MOUNT/Magazzino.pro $R WRITER "$ops" ||
+    fail "$1: a writer failed"
   sync
   local t
   t=$("$helper" tally /srv/export/Magazzino.pro $R "$writers" "$ops") || fail "$1: appends: $t"
+  # Two appends told they went to the same place: which writers, over which mounts (even a, odd b).
+  local same
+  same=$(cat /tmp/positions* | sort -k3,3n | awk '$3 == p {print "position " $3 ": writer " w " record " s " and writer " $1 " record " $2} {p = $3; w = $1; s = $2}')
+  [ -n "$same" ] && fail "$1: $(echo "$same" | wc -l) appends given a place already given: $(echo "$same" | head -n 3 | tr '\n' ';')"
   local slowest
   slowest=$(cat /tmp/writer*.log | awk '/slowest/ {if ($2 > m) m = $2} END {print m + 0}')
   log "$1 appends ($writers writers x $ops over two mounts): $t; $((SECONDS - t0)) s, slowest append $slowest ms"
@@ -209,9 +216,7 @@ for fs in $fslist; do
     continue
   fi
   rm -f /srv/export/*
-  appends "$fs" "/srv/$fs-a" "/srv/$fs-b"
-  stock "$fs" "/srv/$fs-a" "/srv/$fs-b"
-  kills "$fs" "/srv/$fs-a" "/srv/$fs-b"
+  for part in $parts; do "$part" "$fs" "/srv/$fs-a" "/srv/$fs-b"; done
   umount "/srv/$fs-a" "/srv/$fs-b"
 done
 

@@ -11,7 +11,8 @@
 # writer, default 500), NETSHARE_ROUNDS (kill rounds, two writers killed each, default 75),
 # NETSHARE_FS (default "smb3 nfs3 nfs4.2"; also smb3-closetimeo0 and smb3-cachenone, SMB mounted
 # without deferred close or without client caching), NETSHARE_MEMORY (MiB, default 2048), NETSHARE_DEADLINE
-# (the writers' lock deadline in ms, default 60000: emulation is slow).
+# (the writers' lock deadline in ms, default 60000: emulation is slow), NETSHARE_PARTS (default
+# "appends stock kills": which of the three figures to run).
 # Results: printed, and kept in $NETSHARE_WORK/results/results.txt.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -88,6 +89,7 @@ chmod +x "$init/init"
 cmdline="console=ttyS0 panic=-1 quiet netshare.kver=$kver netshare.kernel=$work/kernel"
 cmdline+=" netshare.helper=$helper netshare.writers=${NETSHARE_WRITERS:-8} netshare.ops=${NETSHARE_OPS:-500}"
 cmdline+=" netshare.deadline=${NETSHARE_DEADLINE:-60000} netshare.rounds=${NETSHARE_ROUNDS:-75} netshare.fs=$(echo "${NETSHARE_FS:-smb3 nfs3 nfs4.2}" | tr ' ' ,)"
+cmdline+=" netshare.parts=$(echo "${NETSHARE_PARTS:-appends stock kills}" | tr ' ' ,)"
 
 echo "booting $kver under qemu (software emulation); this takes a while"
 start=$(date +%s)

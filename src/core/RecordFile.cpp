@@ -4,8 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRandomGenerator>
-#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -56,6 +54,11 @@ void RecordFile::openOrCreate(Access access)
     if (m_fd >= 0)
         close();
     const QByteArray native = QFile::encodeName(m_path);
+    // One deadline for the gate and the lock.
+    QElapsedTimer waited;
+    waited.start();
+    if (!m_gate.take(m_path, g_lockDeadlineMs))
+        fail("lock");
     // The open comes first; only a file that does not exist is created, and O_EXCL makes sure an
     // existing one (made meanwhile by another copy) is never replaced. No O_TRUNC, ever.
     for (int attempt = 0; attempt < 3 && m_fd < 0; ++attempt) {
@@ -66,15 +69,19 @@ void RecordFile::openOrCreate(Access access)
         if (m_fd < 0 && errno != EEXIST)
             break;
     }
-    if (m_fd < 0)
+    if (m_fd < 0) {
+        const int saved = errno;
+        m_gate.release();
+        errno = saved;
         fail("open");
+    }
     m_index = 0;
     m_written = false;
     m_locked = false;
-    lock(access);
+    lock(access, int(qMax<qint64>(0, g_lockDeadlineMs - waited.elapsed())));
 }
 
-void RecordFile::lock(Access access)
+void RecordFile::lock(Access access, int waitMs)
 {
     struct flock fl = lockRange(access == Access::Write ? F_WRLCK : F_RDLCK);
     QElapsedTimer timer;
@@ -88,22 +95,16 @@ void RecordFile::lock(Access access)
         // for it like any other holder (a real I/O error fails all the same at the deadline).
         if (errno != EACCES && errno != EAGAIN && errno != EIO)
             break; // a file system without locks would fail every action: go on unlocked
-        if (timer.elapsed() >= g_lockDeadlineMs) {
-            const int saved = errno;
-            SysIo::close(m_fd);
-            m_fd = -1;
-            errno = saved;
-            fail("lock");
-        }
-        // Short, uneven pauses: a copy that frees the lock and takes it again at once leaves only
-        // a brief gap, which a waiter polling at a fixed, long period would keep missing.
-        QThread::usleep(1000 + QRandomGenerator::global()->bounded(4000));
+        if (timer.elapsed() >= waitMs)
+            break;
+        pauseBeforeAskingAgain();
     }
     if (errno == EINVAL || errno == ENOLCK || errno == EOPNOTSUPP)
         return;
     const int saved = errno;
     SysIo::close(m_fd);
     m_fd = -1;
+    m_gate.release();
     errno = saved;
     fail("lock");
 }
@@ -180,19 +181,24 @@ void RecordFile::close()
         const int saved = errno;
         releaseLock(fd);
         SysIo::close(fd);
+        m_gate.release();
         errno = saved;
         fail("sync");
     }
     releaseLock(fd);
-    if (SysIo::close(fd) != 0)
+    const int closed = SysIo::close(fd);
+    const int saved = errno;
+    m_gate.release();
+    errno = saved;
+    if (closed != 0)
         fail("close");
 }
 
-// The lock is given back before the close, not left to it: the Linux SMB client may hand one
-// server handle to several opens of the same file, and drops a lock of this kind only when that
-// handle closes. A lock left to the close then stays held while another copy has the file open,
-// and that copy waits for it in vain. A refused unlock is not an error of the save, which is
-// already on the disk; the close that follows releases the lock wherever it can.
+// The lock is given back before the close, not left to it: a close drops the lock only with the
+// last user of the open file description, which may live on (a copy of the descriptor, or on an
+// SMB share the server handle that other opens of the file share), and another copy would then
+// wait for it in vain. A refused unlock is not an error of the save, which is already on the
+// disk; the close that follows releases the lock wherever it can.
 void RecordFile::releaseLock(int fd)
 {
     if (!m_locked)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiveError.h"
+#include "WorkstationGate.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,8 +11,8 @@
 // A file of fixed-size records laid end to end, with no header. Open-or-create never truncates
 // an existing file. While open, the file holds an advisory kernel lock (an open-file-description
 // lock on one byte far beyond the data, so it blocks no one's reads of the data on shares with
-// mandatory locks): shared for reading, exclusive for writing. Every failing step throws
-// ArchiveError.
+// mandatory locks): shared for reading, exclusive for writing. On an SMB share the copies on one
+// workstation also take turns at a WorkstationGate. Every failing step throws ArchiveError.
 class RecordFile
 {
 public:
@@ -47,7 +48,7 @@ public:
     static void setLockDeadlineMs(int ms); // for tests and the tool
 
 private:
-    void lock(Access access);
+    void lock(Access access, int waitMs);
     void releaseLock(int fd);
     [[noreturn]] void fail(const char *step) const;
 
@@ -57,4 +58,5 @@ private:
     qint64 m_index = 0;
     bool m_written = false;
     bool m_locked = false;
+    WorkstationGate m_gate;
 };

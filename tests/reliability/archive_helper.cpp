@@ -13,13 +13,16 @@
 //
 // Options before the command: --deadline MS (lock deadline), --fsize BYTES (file size limit, with
 // SIGXFSZ ignored so the write itself fails), --start-at MS (wait until that many ms since the
-// epoch, so several helpers begin together). Exit status: 0 done, 3 archive error, 2 usage.
+// epoch, so several helpers begin together), --positions FILE (append: one line "WRITER SEQ POSITION"
+// per record appended, to find two appends that were given the same place), --gate
+// always|never|smb (when to take the workstation gate; smb, on SMB shares only, by default). Exit status: 0 done, 3 archive error, 2 usage.
 
 #include "SelfCheck.h"
 #include "core/Archive.h"
 #include "core/Numbers.h"
 #include "core/Record.h"
 #include "core/RecordFile.h"
+#include "core/WorkstationGate.h"
 #include "warehouse/MagazzinoRecord.h"
 
 #include <QDateTime>
@@ -43,6 +46,8 @@ int usage()
     return 2;
 }
 
+FILE *g_positions = nullptr;
+
 int appendRecords(const QString &path, int recordSize, int writer, qint64 n)
 {
     const Archive archive(path, recordSize);
@@ -50,8 +55,11 @@ int appendRecords(const QString &path, int recordSize, int writer, qint64 n)
     QElapsedTimer t;
     for (qint64 s = 0; n == 0 || s < n; ++s) {
         t.start();
-        archive.append(SelfCheck::makeRecord(recordSize, writer, s));
+        const qint64 position = archive.append(SelfCheck::makeRecord(recordSize, writer, s));
         slowestMs = qMax(slowestMs, t.elapsed());
+        if (g_positions)
+            std::fprintf(g_positions, "%d %lld %lld\n", writer, static_cast<long long>(s),
+                         static_cast<long long>(position));
     }
     std::printf("slowest %lld\n", static_cast<long long>(slowestMs));
     return 0;
@@ -172,6 +180,21 @@ int main(int argc, char **argv)
             const qint64 wait = std::atoll(argv[i + 1]) - QDateTime::currentMSecsSinceEpoch();
             if (wait > 0)
                 QThread::msleep(static_cast<unsigned long>(wait));
+        } else if (std::strcmp(argv[i], "--gate") == 0) {
+            const char *use = argv[i + 1];
+            if (std::strcmp(use, "always") == 0)
+                WorkstationGate::setUse(WorkstationGate::Use::Always);
+            else if (std::strcmp(use, "never") == 0)
+                WorkstationGate::setUse(WorkstationGate::Use::Never);
+            else if (std::strcmp(use, "smb") != 0)
+                return usage();
+        } else if (std::strcmp(argv[i], "--positions") == 0) {
+            g_positions = std::fopen(argv[i + 1], "w");
+            if (!g_positions) {
+                std::perror("positions");
+                return 2;
+            }
+            std::setvbuf(g_positions, nullptr, _IOLBF, 0);
         } else if (std::strcmp(argv[i], "--fsize") == 0) {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlim_t limit = std::strtoull(argv[i + 1], nullptr, 10);

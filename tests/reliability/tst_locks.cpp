@@ -1,13 +1,14 @@
 // The archive lock between two copies of the program: it survives an unrelated open and close of
 // the same file, a copy that holds it too long makes the other fail in time without touching a
 // byte, a copy that dies releases it, and an action gives it back even when the file stays open
-// elsewhere.
+// elsewhere. The workstation gate, taken before the lock, keeps the same promises.
 
 #include "Harness.h"
 #include "SelfCheck.h"
 #include "core/Archive.h"
 #include "core/RecordFile.h"
 #include "core/SysIo.h"
+#include "core/WorkstationGate.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -46,6 +48,10 @@ private Q_SLOTS:
     void lockRefusals();
     void lockIsGivenBackWhileFileStaysOpen_data();
     void lockIsGivenBackWhileFileStaysOpen();
+    void gateHeldPastDeadlineMakesActionFail_data();
+    void gateHeldPastDeadlineMakesActionFail();
+    void gateIsGivenBackAfterEveryAction_data();
+    void gateIsGivenBackAfterEveryAction();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -63,7 +69,25 @@ void TestLocks::init()
 void TestLocks::cleanup()
 {
     RecordFile::setLockDeadlineMs(5000);
+    SysIo::clearFaultHook();
+    WorkstationGate::setUse(WorkstationGate::Use::SmbSharesOnly);
 }
+
+namespace {
+
+// Another copy on this workstation at the gate of `archive`: an open file description of its own.
+int takeGate(const QString &archive)
+{
+    const int fd = ::open(QFile::encodeName(WorkstationGate::filePath(archive)).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
 
 void TestLocks::lockOutlivesUnrelatedOpenAndClose_data()
 {
@@ -269,6 +293,78 @@ void TestLocks::lockIsGivenBackWhileFileStaysOpen()
     ::close(other);
     ::close(kept[0]);
     QCOMPARE(fl.l_type, short(F_UNLCK));
+}
+
+void TestLocks::gateHeldPastDeadlineMakesActionFail_data()
+{
+    QTest::addColumn<int>("use");
+    QTest::addColumn<bool>("waits");
+    QTest::newRow("gate taken") << int(WorkstationGate::Use::Always) << true;
+    // On a local disk the copies never meet at the gate.
+    QTest::newRow("gate for SMB shares only") << int(WorkstationGate::Use::SmbSharesOnly) << false;
+}
+
+void TestLocks::gateHeldPastDeadlineMakesActionFail()
+{
+    QFETCH(int, use);
+    QFETCH(bool, waits);
+    WorkstationGate::setUse(WorkstationGate::Use(use));
+    const QByteArray before = Harness::readFile(m_path);
+    const int other = takeGate(m_path);
+    QVERIFY(other >= 0);
+    QElapsedTimer t;
+    t.start();
+    bool threw = false;
+    try {
+        Archive(m_path, R).append(rec(4));
+    } catch (const ArchiveError &e) {
+        threw = true;
+        QVERIFY2(QString::fromUtf8(e.what()).contains(QLatin1String("lock failed")), e.what());
+    }
+    const qint64 elapsed = t.elapsed();
+    ::close(other);
+    QCOMPARE(threw, waits);
+    if (waits) {
+        QVERIFY(elapsed >= kDeadlineMs);
+        QVERIFY(elapsed < kDeadlineMs + 1000);
+        QCOMPARE(Harness::readFile(m_path), before);
+        // Once the other copy has gone through the gate, the action does too.
+        QCOMPARE(Archive(m_path, R).append(rec(4)), 4);
+    } else {
+        QVERIFY(elapsed < kDeadlineMs);
+        QCOMPARE(Harness::readFile(m_path), before + rec(4));
+    }
+}
+
+void TestLocks::gateIsGivenBackAfterEveryAction_data()
+{
+    QTest::addColumn<int>("failing"); // the call that fails from its first use on, or -1
+    QTest::addColumn<bool>("threw");
+    QTest::newRow("append") << -1 << false;
+    QTest::newRow("open fails") << int(SysIo::Call::Open) << true;
+    QTest::newRow("lock refused to the deadline") << int(SysIo::Call::Fcntl) << true;
+    QTest::newRow("write fails") << int(SysIo::Call::PWrite) << true;
+    QTest::newRow("sync fails") << int(SysIo::Call::FDataSync) << true;
+    QTest::newRow("close fails") << int(SysIo::Call::Close) << true;
+}
+
+void TestLocks::gateIsGivenBackAfterEveryAction()
+{
+    QFETCH(int, failing);
+    QFETCH(bool, threw);
+    WorkstationGate::setUse(WorkstationGate::Use::Always);
+    SysIo::setFaultHook([failing](SysIo::Call c) { return int(c) == failing ? EAGAIN : 0; });
+    bool thrown = false;
+    try {
+        Archive(m_path, R).append(rec(4));
+    } catch (const ArchiveError &) {
+        thrown = true;
+    }
+    SysIo::clearFaultHook();
+    QCOMPARE(thrown, threw);
+    const int other = takeGate(m_path);
+    QVERIFY2(other >= 0, "the gate was kept after the action");
+    ::close(other);
 }
 
 QTEST_GUILESS_MAIN(TestLocks)
