@@ -34,10 +34,8 @@ RecordFile::RecordFile(QString path, int recordSize) : m_path(std::move(path)), 
 
 RecordFile::~RecordFile()
 {
-    if (m_fd >= 0) {
-        releaseLock(m_fd);
-        SysIo::close(m_fd);
-    }
+    if (m_fd >= 0)
+        closeFile(m_fd);
 }
 
 int RecordFile::lockDeadlineMs() { return g_lockDeadlineMs; }
@@ -102,9 +100,8 @@ void RecordFile::lock(Access access, int waitMs)
     if (errno == EINVAL || errno == ENOLCK || errno == EOPNOTSUPP)
         return;
     const int saved = errno;
-    SysIo::close(m_fd);
+    closeFile(m_fd);
     m_fd = -1;
-    m_gate.release();
     errno = saved;
     fail("lock");
 }
@@ -179,19 +176,23 @@ void RecordFile::close()
     // A save reported as done has reached the disk.
     if (m_written && SysIo::fdatasync(fd) != 0 && errno != EINVAL) {
         const int saved = errno;
-        releaseLock(fd);
-        SysIo::close(fd);
-        m_gate.release();
+        closeFile(fd);
         errno = saved;
         fail("sync");
     }
+    if (closeFile(fd) != 0)
+        fail("close");
+}
+
+// Gives back the lock, closes, then opens the gate; the result and errno are the close's.
+int RecordFile::closeFile(int fd)
+{
     releaseLock(fd);
     const int closed = SysIo::close(fd);
     const int saved = errno;
     m_gate.release();
     errno = saved;
-    if (closed != 0)
-        fail("close");
+    return closed;
 }
 
 // The lock is given back before the close, not left to it: a close drops the lock only with the

@@ -50,6 +50,7 @@ public:
 private:
     void lock(Access access, int waitMs);
     void releaseLock(int fd);
+    int closeFile(int fd);
     [[noreturn]] void fail(const char *step) const;
 
     QString m_path;
