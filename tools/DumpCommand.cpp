@@ -68,14 +68,14 @@ int runVerify(const QStringList &args)
     qint64 records = 0;
     int problems = 0;
     try {
-        Archive(args.first(), r).scan([&](qint64 index, const char *bytes) {
+        Archive(args.first(), r).scan([&](qint64 position, const char *bytes) {
             ++records;
             for (int i = 0; i < layout->fieldCount(); ++i) {
                 const char *field = bytes + layout->offset(i);
                 if (TextField::lengthOverflows(field, layout->capacity(i))) {
                     ++problems;
                     out(QStringLiteral("record %1: field %2 has length byte %3 over its capacity %4")
-                            .arg(index + 1)
+                            .arg(position)
                             .arg(layout->name(i))
                             .arg(static_cast<unsigned char>(field[0]))
                             .arg(layout->capacity(i)));

@@ -64,9 +64,9 @@ int runTotals(const QStringList &args)
     const RecordLayout &layout = Preventivi::layout();
     bool allMatch = true;
     try {
-        Archive(path, layout.recordSize()).scan([&](qint64 index, const char *bytes) {
+        Archive(path, layout.recordSize()).scan([&](qint64 position, const char *bytes) {
             bool matches = false;
-            out(totalsLine(index + 1, Record::decode(layout, bytes), &matches));
+            out(totalsLine(position, Record::decode(layout, bytes), &matches));
             allMatch = allMatch && matches;
             return true;
         });

@@ -1,5 +1,6 @@
 #include "Areas.h"
 #include "platform/QtPlatform.h"
+#include "services/Services.h"
 #include "shell/ShellLook.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     TfrmPassword password;
     TfrmCambiaPassword changePassword;
     TfrmAvvio menu;
+    registerServices();
     registerAreas(menu);
     password.setChangeWindow(&changePassword);
     password.setMainMenu(&menu);

@@ -41,7 +41,7 @@ public:
     // the position is past the end or nothing was written.
     using Change = std::function<std::optional<QByteArray>(const QByteArray &)>;
     std::optional<QByteArray> modify(qint64 position, const Change &change) const;
-    // Visits every whole record in file order (index is 0-based); return false to stop.
+    // Visits every whole record in file order with its 1-based position; return false to stop.
     void scan(const std::function<bool(qint64, const char *)> &visit) const;
 
 private:

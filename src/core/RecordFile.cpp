@@ -232,7 +232,7 @@ void RecordFile::scan(const std::function<bool(qint64, const char *)> &visit)
         }
         for (qint64 i = 0; i < records; ++i) {
             m_index = first + i + 1;
-            if (!visit(first + i, block.constData() + i * m_recordSize))
+            if (!visit(first + i + 1, block.constData() + i * m_recordSize))
                 return;
         }
     }

@@ -38,7 +38,7 @@ public:
     void close();
 
     // Scans records from index 0 in file order, reading large blocks. The callback gets the
-    // 0-based index and the record's bytes; returning false stops the scan.
+    // 1-based position and the record's bytes; returning false stops the scan.
     void scan(const std::function<bool(qint64, const char *)> &visit);
 
     const QString &path() const { return m_path; }

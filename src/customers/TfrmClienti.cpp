@@ -1,6 +1,7 @@
 #include "TfrmClienti.h"
 
 #include "ClientiRecord.h"
+#include "services/KindCard.h"
 #include "shell/card/CardSection.h"
 
 #include <QGridLayout>
@@ -19,9 +20,7 @@ AreaWindow *createTfrmClienti(QWidget *parent)
 }
 
 TfrmClienti::TfrmClienti(QWidget *parent)
-    : ContactCard(Config(Clienti::layout(), QLatin1StringView(Clienti::fileName()),
-                         QStringLiteral(" Quadrivo - Anagrafica Clienti"), HelpPage::Clienti),
-                  {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
+    : ContactCard(kindCardConfig(customersKind()), {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
                   QStringLiteral("clienti"), parent)
 {
     setObjectName(QStringLiteral("TfrmClienti"));

@@ -6,6 +6,7 @@
 #include "ScadenzarioRules.h"
 #include "checks/CheckWindows.h"
 #include "core/TextField.h"
+#include "services/KindCard.h"
 #include "shell/card/CardSection.h"
 
 #include <QCloseEvent>
@@ -26,8 +27,7 @@ namespace {
 
 CardWindow::Config cardConfig()
 {
-    CardWindow::Config config(Scadenzario::layout(), QString(), ScadenzarioRules::caption(),
-                              HelpPage::Scadenzario);
+    CardWindow::Config config = kindCardConfig(deadlinesKind());
     config.insertedMessage = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
     return config;
 }

@@ -5,6 +5,7 @@
 #include "IssuerSettings.h"
 #include "QuoteNumbering.h"
 #include "QuoteWindowDate.h"
+#include "services/KindCard.h"
 #include "Taccuino.h"
 #include "TfrmDatiVeicolo.h"
 #include "TfrmLogo.h"
@@ -25,11 +26,10 @@ using namespace Preventivi;
 
 namespace {
 
-const QString kModeCaption = QStringLiteral(" Quadrivo - Emissione preventivi");
 
 CardWindow::Config quoteConfig()
 {
-    CardWindow::Config config(Preventivi::layout(), QString(), kModeCaption, HelpPage::Preventivi);
+    CardWindow::Config config = kindCardConfig(quotesKind());
     config.accessKinds = AccessMessageKinds::all(MessageKind::Error);
     config.accessKinds.first = MessageKind::Warning;
     config.accessKinds.save = MessageKind::Warning;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 // The three files a customer, supplier or item card points to: full paths and descriptions kept
 // in the card's own record, each a Text(250) field.
 namespace Attachments {
@@ -15,5 +17,14 @@ inline constexpr int kCapacity = 250;
 bool storable(const QString &path);
 
 QString refusedMessage();
+
+// The three rows as a card holds them: path and description each.
+struct Row
+{
+    QString file;
+    QString desc;
+    bool operator==(const Row &) const = default;
+};
+using Rows = std::array<Row, kRows>;
 
 } // namespace Attachments

@@ -1,6 +1,6 @@
 #include "ContactCard.h"
 
-#include "TfrmAllegaCartella.h"
+#include "CardAttachments.h"
 #include "checks/CheckWindows.h"
 #include "core/TextField.h"
 #include "shell/TMisc.h"
@@ -100,5 +100,5 @@ void ContactCard::btnIbanClick()
 
 void ContactCard::cmdFileClick()
 {
-    TfrmAllegaCartella::run(this, m_attachmentMode);
+    editCardAttachments(*this, m_attachmentMode, m_fields.firstAttachment);
 }

@@ -37,7 +37,8 @@ QString ordinal(int row)
 
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *card, const QString &mode) : QDialog(card), m_card(card)
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *card, const QString &mode, const Attachments::Rows &rows)
+    : QDialog(card)
 {
     setObjectName(QStringLiteral("TfrmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
@@ -92,7 +93,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *card, const QString &mode) : QDi
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
 
-    loadFromCard();
+    load(rows);
 }
 
 QWidget *TfrmAllegaCartella::buildRow(int row)
@@ -161,30 +162,32 @@ QWidget *TfrmAllegaCartella::buildRow(int row)
     return box;
 }
 
-TfrmAllegaCartella::CardLabels TfrmAllegaCartella::cardLabels(int row) const
-{
-    const QString n = suffix(row);
-    return {m_card->findChild<QLabel *>(QStringLiteral("lblFile") + n),
-            m_card->findChild<QLabel *>(QStringLiteral("lblDesc") + n)};
-}
-
-void TfrmAllegaCartella::loadFromCard()
+void TfrmAllegaCartella::load(const Attachments::Rows &rows)
 {
     for (int row = 0; row < Attachments::kRows; ++row) {
-        const CardLabels labels = cardLabels(row);
-        Q_ASSERT(labels.file && labels.desc);
-        m_rows[row].txtFile->setText(TextField::trim(labels.file->text()));
-        m_rows[row].txtDesc->setText(TextField::trim(labels.desc->text()));
+        m_rows[row].txtFile->setText(TextField::trim(rows[row].file));
+        m_rows[row].txtDesc->setText(TextField::trim(rows[row].desc));
         m_rows[row].txtDesc->setCursorPosition(0);
     }
 }
 
-void TfrmAllegaCartella::run(QWidget *card, const QString &mode)
+Attachments::Rows TfrmAllegaCartella::rows() const
 {
-    TfrmAllegaCartella window(card, mode);
+    Attachments::Rows out;
+    for (int row = 0; row < Attachments::kRows; ++row)
+        out[row] = {TextField::trim(m_rows[row].txtFile->text()), TextField::trim(m_rows[row].txtDesc->text())};
+    return out;
+}
+
+std::optional<Attachments::Rows> TfrmAllegaCartella::run(QWidget *card, const QString &mode,
+                                                         const Attachments::Rows &rows)
+{
+    TfrmAllegaCartella window(card, mode, rows);
     window.adjustSize();
     ShellLook::centreOnScreen(&window);
-    window.exec();
+    if (window.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return window.rows();
 }
 
 void TfrmAllegaCartella::btnSfogliaClick(int row)
@@ -217,10 +220,5 @@ void TfrmAllegaCartella::imgCancellaClick(int row)
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    for (int row = 0; row < Attachments::kRows; ++row) {
-        const CardLabels labels = cardLabels(row);
-        labels.file->setText(TextField::trim(m_rows[row].txtFile->text()));
-        labels.desc->setText(TextField::trim(m_rows[row].txtDesc->text()));
-    }
     accept();
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -11,18 +12,20 @@ class QPushButton;
 class QToolButton;
 
 // " Allega file": the three attached files of the card on screen, each a path chosen in the
-// file dialog and a description. It works on the card's hidden labels lblFile01-03 and
-// lblDesc01-03 only; the card's next Save stores them.
+// file dialog and a description. It edits a copy of the card's rows and gives them back through
+// "Applica e chiudi"; the card puts them in its hidden fields and its next Save stores them.
 class TfrmAllegaCartella : public QDialog
 {
     Q_OBJECT
 public:
     // `mode` is "clienti", "fornitori" or "magazzino": whose card `card` is.
-    TfrmAllegaCartella(QWidget *card, const QString &mode);
+    TfrmAllegaCartella(QWidget *card, const QString &mode, const Attachments::Rows &rows);
 
-    // What the cards' "Allega file" button does: copies the card's labels in, shows the window
-    // modally, and writes them back only through "Applica e chiudi".
-    static void run(QWidget *card, const QString &mode);
+    // Shows the window modally over the card: the rows as applied, or nullopt when the user
+    // closed it without applying.
+    static std::optional<Attachments::Rows> run(QWidget *card, const QString &mode, const Attachments::Rows &rows);
+    // The rows as the window shows them, trimmed.
+    Attachments::Rows rows() const;
 
 public Q_SLOTS:
     void btnSfogliaClick(int row);
@@ -39,17 +42,9 @@ private:
         QPushButton *btnApri = nullptr;
         QToolButton *imgCancella = nullptr;
     };
-    struct CardLabels
-    {
-        QLabel *file = nullptr;
-        QLabel *desc = nullptr;
-    };
-
     QWidget *buildRow(int row);
-    CardLabels cardLabels(int row) const;
-    void loadFromCard();
+    void load(const Attachments::Rows &rows);
 
-    QWidget *m_card;
     QLabel *lblMemory = nullptr;
     std::array<Row, Attachments::kRows> m_rows;
     QPushButton *btnApplica = nullptr;

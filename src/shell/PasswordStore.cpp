@@ -2,6 +2,7 @@
 
 #include "core/Crypt.h"
 #include "core/IniFile.h"
+#include "core/ListText.h"
 #include "core/TextField.h"
 #include "core/Win1252.h"
 
@@ -23,12 +24,7 @@ QString codePageForm(const QString &text)
 
 QString plainForm(const QString &typed)
 {
-    QString text = TextField::trim(typed);
-    for (QChar &c : text) {
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - u'a' + u'A');
-    }
-    return codePageForm(text);
+    return codePageForm(ListText::upperAZ(TextField::trim(typed)));
 }
 
 QString storedValue(const QString &typed)

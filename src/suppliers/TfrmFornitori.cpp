@@ -1,6 +1,7 @@
 #include "TfrmFornitori.h"
 
 #include "FornitoriRecord.h"
+#include "services/KindCard.h"
 #include "shell/card/CardSection.h"
 
 #include <QGridLayout>
@@ -19,9 +20,7 @@ AreaWindow *createTfrmFornitori(QWidget *parent)
 }
 
 TfrmFornitori::TfrmFornitori(QWidget *parent)
-    : ContactCard(Config(Fornitori::layout(), QLatin1StringView(Fornitori::fileName()),
-                         QStringLiteral(" Quadrivo - Anagrafica Fornitori"), HelpPage::Fornitori),
-                  {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
+    : ContactCard(kindCardConfig(suppliersKind()), {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
                   QStringLiteral("fornitori"), parent)
 {
     setObjectName(QStringLiteral("TfrmFornitori"));

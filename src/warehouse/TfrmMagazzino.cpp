@@ -5,8 +5,9 @@
 #include "TfrmDatiPneumatici.h"
 #include "TfrmGiacenza.h"
 #include "core/TextField.h"
-#include "services/TfrmAllegaCartella.h"
+#include "services/CardAttachments.h"
 #include "shell/TMisc.h"
+#include "services/KindCard.h"
 #include "shell/card/CardSection.h"
 
 #include <QFocusEvent>
@@ -119,9 +120,7 @@ AreaWindow *createTfrmMagazzino(QWidget *parent)
 
 static CardWindow::Config magazzinoConfig()
 {
-    CardWindow::Config config(Magazzino::layout(), QLatin1StringView(Magazzino::fileName()),
-                              QStringLiteral(" Quadrivo - Magazzino Prodotti e Servizi"),
-                              HelpPage::Magazzino);
+    CardWindow::Config config = kindCardConfig(itemsKind());
     // This card reports every archive failure as a warning.
     config.accessKinds = AccessMessageKinds::all(MessageKind::Warning);
     return config;
@@ -382,5 +381,5 @@ void TfrmMagazzino::btnPneumaticiClick()
 
 void TfrmMagazzino::cmdFileClick()
 {
-    TfrmAllegaCartella::run(this, QStringLiteral("magazzino"));
+    editCardAttachments(*this, QStringLiteral("magazzino"), File01);
 }

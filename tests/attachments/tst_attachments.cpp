@@ -45,7 +45,7 @@ struct Fixture
         click(card.get(), QStringLiteral("cmdPrimo"));
         platform.messages.clear();
     }
-    QString path() const { return folder.file(kind.file); }
+    QString path() const { return folder.file(kind.file()); }
     QString label(const QString &name) const { return find<QLabel>(card.get(), name)->text(); }
     QStringList labels() const
     {

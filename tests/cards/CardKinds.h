@@ -1,8 +1,8 @@
 #pragma once
 
-// The card windows over the program folder's archives, described once for the tests that run
-// the same steps on each: how to make the window ready for records, a stored record it saves
-// again unchanged, and what a new card needs before Save accepts it.
+// What the tests that run the same steps on every card need beyond the archive registry: how to
+// make the window ready for records, a stored record it saves again unchanged, and what a new
+// card needs before Save accepts it.
 
 #include "CardTestKit.h"
 #include "customers/ClientiRecord.h"
@@ -11,6 +11,7 @@
 #include "deadlines/TfrmScadenzario.h"
 #include "quotes/PreventiviRecord.h"
 #include "quotes/TfrmPreventivi.h"
+#include "services/ArchiveKinds.h"
 #include "suppliers/FornitoriRecord.h"
 #include "suppliers/TfrmFornitori.h"
 #include "warehouse/MagazzinoRecord.h"
@@ -24,43 +25,48 @@ namespace CardTestKit {
 
 using Texts = QList<QPair<QString, QString>>;
 
+// An archive of the registry with what the tests need to drive its card.
 struct CardKind
 {
-    QString name; // the attachment window's mode for the cards that have one
-    QString file; // in the program folder
-    const RecordLayout &(*layout)();
+    const ArchiveKind *archive;
     std::function<CardWindow *()> make;
     std::function<void(CardWindow *)> open; // after show: whatever comes before the records
     Texts stored;                           // a record the card saves again as it is
     Texts typedForNew;                      // what a new card needs for Save
     QString edited;                         // a free-text field to change before saving
+
+    const QString &name() const { return archive->name; }
+    const RecordLayout &layout() const { return *archive->layout; }
+    // In the program folder; the yearly archives are driven on 2024.
+    QString file() const { return archive->fileNameFor(2024); }
 };
 
+// Every archive of the registry, by its name ("customers") or its card's mode tag ("clienti").
 inline CardKind cardKind(const QString &name)
 {
+    const ArchiveKind *archive = ArchiveKinds::byName(name);
+    if (!archive)
+        archive = ArchiveKinds::byModeTag(name);
+    if (!archive)
+        qFatal("no card kind %s", qPrintable(name));
     const auto nothing = [](CardWindow *) {};
-    if (name == QLatin1StringView("clienti"))
-        return {name,
-                QString::fromLatin1(Clienti::fileName()),
-                Clienti::layout,
+    switch (archive->id) {
+    case ArchiveKindId::Customers:
+        return {archive,
                 [] { return new TfrmClienti; },
                 nothing,
                 {{"Cognome", "Bianchi"}, {"Nome", "Anna"}, {"Ricontatta", "No"}},
                 {{"Cognome", "Verdi"}, {"Nome", "Luca"}},
                 QStringLiteral("Note")};
-    if (name == QLatin1StringView("fornitori"))
-        return {name,
-                QString::fromLatin1(Fornitori::fileName()),
-                Fornitori::layout,
+    case ArchiveKindId::Suppliers:
+        return {archive,
                 [] { return new TfrmFornitori; },
                 nothing,
                 {{"Ditta", "Carta & Penna Srl"}, {"Ricontatta", "No"}},
                 {{"Ditta", "Ferramenta Rossi"}},
                 QStringLiteral("Note")};
-    if (name == QLatin1StringView("magazzino"))
-        return {name,
-                QString::fromLatin1(Magazzino::fileName()),
-                Magazzino::layout,
+    case ArchiveKindId::Items:
+        return {archive,
                 [] { return new TfrmMagazzino; },
                 nothing,
                 {{"Codice", "ART-1"},
@@ -73,10 +79,8 @@ inline CardKind cardKind(const QString &name)
                  {"Sottoscorta", "0"}},
                 {{"Codice", "ART-2"}},
                 QStringLiteral("Note")};
-    if (name == QLatin1StringView("scadenzario"))
-        return {name,
-                QStringLiteral("2024.sca"),
-                Scadenzario::layout,
+    case ArchiveKindId::Deadlines:
+        return {archive,
                 [] { return new TfrmScadenzario; },
                 [](CardWindow *w) {
                     find<QLineEdit>(w, QStringLiteral("txtAnno"))->setText(QStringLiteral("2024"));
@@ -100,10 +104,8 @@ inline CardKind cardKind(const QString &name)
                  {"Pagatore", "Rossi"},
                  {"Dettagli", "Bollo"}},
                 QStringLiteral("Note")};
-    if (name == QLatin1StringView("preventivi"))
-        return {name,
-                QStringLiteral("2024.pre"),
-                Preventivi::layout,
+    case ArchiveKindId::Quotes:
+        return {archive,
                 [] { return createTfrmPreventivi(); },
                 [](CardWindow *w) {
                     static_cast<TfrmPreventivi *>(w)->openYear(programFile(QStringLiteral("2024.pre")),
@@ -112,6 +114,7 @@ inline CardKind cardKind(const QString &name)
                 {{"txtNumFatt", "1"}, {"txtData", "15/03/2024"}, {"txtCliente", "Bianchi Anna"}},
                 {{"txtCliente", "Rossi Mario"}},
                 QStringLiteral("txtRiferimenti")};
+    }
     qFatal("no card kind %s", qPrintable(name));
 }
 

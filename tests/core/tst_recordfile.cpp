@@ -127,10 +127,10 @@ void TestRecordFile::scanVisitsInFileOrderAcrossBlocks()
     }
     dir.write(QStringLiteral("2024.pre"), content);
     QList<int> seen;
-    Archive(dir.file(QStringLiteral("2024.pre")), big).scan([&](qint64 index, const char *bytes) {
+    Archive(dir.file(QStringLiteral("2024.pre")), big).scan([&](qint64 position, const char *bytes) {
         int v;
         std::memcpy(&v, bytes, sizeof v);
-        if (v != index)
+        if (v != position - 1) // positions are 1-based
             return false;
         seen << v;
         return true;

@@ -86,7 +86,7 @@ struct Fixture
             qFatal("card window not active");
         kind.open(card.get());
     }
-    QString path() const { return folder.file(kind.file); }
+    QString path() const { return folder.file(kind.file()); }
     int recordSize() const { return kind.layout().recordSize(); }
 
     // The archive as it was, the card on record 2, and the step before the action done.
@@ -162,18 +162,26 @@ private Q_SLOTS:
     void lockedArchiveIsReportedInTime();
 };
 
-const char *const kCards[] = {"clienti", "fornitori", "magazzino", "scadenzario", "preventivi"};
+// Every card of the registry, by name.
+QStringList cards()
+{
+    QStringList names;
+    for (const ArchiveKind *k : ArchiveKinds::all())
+        names << k->name;
+    return names;
+}
 
 void TestCardFaults::everyCallFails_data()
 {
     QTest::addColumn<QString>("card");
     QTest::addColumn<int>("actionIndex");
     QTest::addColumn<Mode>("mode");
-    for (const char *card : kCards) {
+    for (const QString &name : cards()) {
+        const QByteArray card = name.toLatin1();
         for (int i = 0; i < int(std::size(kActions)); ++i) {
             for (const auto &[mode, modeName] : kFaultModes)
-                QTest::addRow("%s, %s, %s", card, kActions[i].name, modeName)
-                    << QString::fromLatin1(card) << i << mode;
+                QTest::addRow("%s, %s, %s", card.constData(), kActions[i].name, modeName)
+                    << name << i << mode;
         }
     }
 }
@@ -262,9 +270,10 @@ void TestCardFaults::savesReachTheDiskBeforeTheyAreReported_data()
 {
     QTest::addColumn<QString>("card");
     QTest::addColumn<Action>("action");
-    for (const char *card : kCards) {
-        QTest::addRow("%s, save existing", card) << QString::fromLatin1(card) << Action::SaveExisting;
-        QTest::addRow("%s, save new", card) << QString::fromLatin1(card) << Action::SaveNew;
+    for (const QString &name : cards()) {
+        const QByteArray card = name.toLatin1();
+        QTest::addRow("%s, save existing", card.constData()) << name << Action::SaveExisting;
+        QTest::addRow("%s, save new", card.constData()) << name << Action::SaveNew;
     }
 }
 
@@ -305,14 +314,15 @@ void TestCardFaults::lockedArchiveIsReportedInTime_data()
     QTest::addColumn<QString>("card");
     QTest::addColumn<Action>("action");
     QTest::addColumn<int>("deadlineMs");
-    for (const char *card : kCards) {
+    for (const QString &name : cards()) {
+        const QByteArray card = name.toLatin1();
         for (const ActionSpec &a : kActions) {
             if (a.action != Action::New && a.action != Action::Duplicate)
-                QTest::addRow("%s, %s", card, a.name) << QString::fromLatin1(card) << a.action << 400;
+                QTest::addRow("%s, %s", card.constData(), a.name) << name << a.action << 400;
         }
     }
     // Once with the deadline the program runs with.
-    QTest::newRow("clienti, save existing, 5 s") << QStringLiteral("clienti") << Action::SaveExisting << 5000;
+    QTest::newRow("customers, save existing, 5 s") << QStringLiteral("customers") << Action::SaveExisting << 5000;
 }
 
 // Another copy holding the archive past the deadline: the window says so within the deadline and

@@ -70,8 +70,8 @@ const Action kActions[] = {
     {"scan", 0, false,
      [](const Archive &a) {
          Outcome seen;
-         a.scan([&](qint64 i, const char *bytes) {
-             seen += QByteArray::number(i) + ':' + QByteArray(bytes, R);
+         a.scan([&](qint64 position, const char *bytes) {
+             seen += QByteArray::number(position) + ':' + QByteArray(bytes, R);
              return true;
          });
          return seen;
@@ -117,7 +117,7 @@ Expected expectedFor(const Action &a, const QByteArray &before, bool exists)
             e.result = kNew;
     } else if (name == QLatin1String("scan")) {
         for (qint64 i = 0; i < n; ++i)
-            e.result += QByteArray::number(i) + ':' + before.mid(i * R, R);
+            e.result += QByteArray::number(i + 1) + ':' + before.mid(i * R, R);
     }
     return e;
 }

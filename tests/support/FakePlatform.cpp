@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 
+#include "services/Services.h"
+
 #include <QtTest>
 
 void RecordingMessages::show(QWidget *, MessageKind kind, const QString &text)
@@ -43,6 +45,7 @@ FakePlatform::FakePlatform()
     e.clock = &clock;
     e.sound = &sound;
     Environment::install(e);
+    registerServices();
 }
 
 FakePlatform::~FakePlatform()

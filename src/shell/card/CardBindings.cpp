@@ -9,8 +9,13 @@
 
 void CardBindings::add(int field, QWidget *widget, const FieldOptions &options)
 {
-    Q_ASSERT(field >= 0 && field < m_layout->fieldCount());
-    Q_ASSERT(!this->widget(field));
+    // A card built wrongly would silently save a field from the wrong control: stop at once, in
+    // every build.
+    if (field < 0 || field >= m_layout->fieldCount())
+        qFatal("CardBindings: field %d is not a field of %s", field, qPrintable(m_layout->typeName()));
+    if (this->widget(field))
+        qFatal("CardBindings: field %s of %s bound twice", qPrintable(m_layout->name(field)),
+               qPrintable(m_layout->typeName()));
     m_bindings.push_back({field, widget, options});
 }
 
@@ -33,8 +38,7 @@ QString CardBindings::text(const QWidget *widget)
         return Record::flagText(check->isChecked());
     if (const auto *label = qobject_cast<const QLabel *>(widget))
         return label->text();
-    Q_ASSERT_X(false, "CardBindings::text", "unsupported control");
-    return {};
+    qFatal("CardBindings::text: unsupported control %s", qPrintable(widget->objectName()));
 }
 
 void CardBindings::setText(QWidget *widget, const QString &text)
@@ -53,7 +57,7 @@ void CardBindings::setText(QWidget *widget, const QString &text)
     } else if (auto *label = qobject_cast<QLabel *>(widget)) {
         label->setText(text);
     } else {
-        Q_ASSERT_X(false, "CardBindings::setText", "unsupported control");
+        qFatal("CardBindings::setText: unsupported control %s", qPrintable(widget->objectName()));
     }
 }
 

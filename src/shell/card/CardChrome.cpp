@@ -2,6 +2,7 @@
 // rules, position label, arrows, hint line; and the finishing of tab order and Enter chain.
 #include "CardFocus.h"
 #include "CardSection.h"
+#include "CardServices.h"
 #include "CardWindow.h"
 #include "HintLine.h"
 #include "KeyFilters.h"
@@ -245,13 +246,26 @@ QToolButton *CardWindow::addCommand(const CommandSpec &spec, std::function<void(
     QToolButton *b = makeCommandButton(spec);
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setMinimumWidth(72);
-    // A command whose service is not there yet stays visible, and visibly disabled.
-    b->setEnabled(bool(action));
-    if (action)
+    if (action) {
         connect(b, &QToolButton::clicked, this, std::move(action));
+    } else {
+        // A service slot: a command whose service is not there stays visible, and visibly disabled.
+        m_serviceCommands.append({b, spec.name});
+        connect(b, &QToolButton::clicked, this, [this, name = spec.name] {
+            if (const CardServices::Action *service = CardServices::find(kind(), name))
+                (*service)(*this);
+        });
+        b->setEnabled(CardServices::find(kind(), spec.name) != nullptr);
+    }
     m_hintLine->setHint(b, spec.hint);
     m_commandLayout->addWidget(b);
     return b;
+}
+
+void CardWindow::refreshServiceCommands()
+{
+    for (const auto &[button, name] : std::as_const(m_serviceCommands))
+        button->setEnabled(CardServices::find(kind(), name) != nullptr);
 }
 
 void CardWindow::addCommandSeparator()
@@ -330,7 +344,8 @@ QLabel *CardWindow::addHiddenField(int field, const QString &objectName, const F
 
 void CardWindow::addMandatory(int field, const QString &warning)
 {
-    Q_ASSERT(control(field));
+    if (!control(field))
+        qFatal("addMandatory: field %s is not bound on the card", qPrintable(recordLayout().name(field)));
     m_mandatory.append({field, warning});
 }
 

@@ -43,8 +43,10 @@ bool CardWindow::runArchiveAction(CardOp op, const std::function<void()> &action
 
 void CardWindow::showEvent(QShowEvent *event)
 {
-    Q_ASSERT_X(m_finished, "CardWindow", "the card must call finishCard() in its constructor");
+    if (!m_finished)
+        qFatal("CardWindow %s: the card must call finishCard() in its constructor", qPrintable(objectName()));
     AreaWindow::showEvent(event);
+    refreshServiceCommands();
     // Shown from the menu: every card opens empty, whatever it showed when it was closed.
     if (!event->spontaneous())
         cardShown();

@@ -9,7 +9,9 @@
 //      (accessKinds) and the text shown after saving a new card (insertedMessage).
 //   2. Add commands in toolbar order: addCommand(CardCommand::Nuovo), ... (Nuovo, Duplica, Salva,
 //      Guida and Esci are wired here; any other command is disabled until given an action).
-//      Leave out Duplica for a card without Duplicate. setHint() replaces any control's hint
+//      Leave out Duplica for a card without Duplicate. A command added without an action is a
+//      service slot: it runs what a service registered for the card's kind and the command's name
+//      (CardServices), and stays disabled while none is registered. setHint() replaces any control's hint
 //      (the arrows' too, found by their names cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo).
 //      The usual runs, each set apart from the card's own commands by a separator:
 //        addEditingCommands()   Nuovo, Duplica, Salva | (opens the bar)
@@ -84,6 +86,7 @@ public:
         QString fileName; // in the program folder, unless the card overrides archivePath()
         QString caption;
         HelpPage helpPage;
+        QString kind; // the archive kind its services are registered for ("customers", ...)
         AccessMessageKinds accessKinds;
         QString insertedMessage = CardMessages::inserted();
     };
@@ -92,6 +95,7 @@ public:
     ~CardWindow() override;
 
     const RecordLayout &recordLayout() const { return *m_config.layout; }
+    const QString &kind() const { return m_config.kind; }
     virtual QString archivePath() const;
     QLabel *positionLabel() const { return m_position; }
     QLabel *hintLabel() const { return m_hint; }
@@ -199,4 +203,7 @@ private:
     FocusHighlighter *m_highlighter = nullptr;
     EnterChain *m_enterChain = nullptr;
     bool m_finished = false;
+    // Commands served by a service of the archive kind, by objectName.
+    QList<QPair<QToolButton *, QString>> m_serviceCommands;
+    void refreshServiceCommands();
 };

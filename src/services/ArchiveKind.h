@@ -1,0 +1,128 @@
+#pragma once
+
+// One GUI-free description per archive: what it stores, where, and the tables the services that
+// work across a whole archive read (search, lists, export, card print). Windows, quadrivo-tool and
+// the tests take every archive from ArchiveKinds, never from a file-name switch of their own.
+
+#include "core/RecordLayout.h"
+#include "core/RecordView.h"
+#include "shell/Help.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+enum class ArchiveKindId { Customers, Suppliers, Items, Quotes, Deadlines };
+
+// A piece of a list line: fields (each trimmed) and literal texts one after the other, then,
+// when width >= 0, padded with blanks and cut to `width` characters.
+struct LinePart
+{
+    int field = -1; // -1: the literal
+    QString literal = {};
+};
+struct LinePiece
+{
+    std::vector<LinePart> parts;
+    int width = -1;
+
+    static LinePiece text(const QString &literal) { return {{LinePart{-1, literal}}, -1}; }
+    static LinePiece field(int field, int width = -1) { return {{LinePart{field}}, width}; }
+    // Fields joined by one blank: "Cognome Nome".
+    static LinePiece joined(const std::vector<int> &fields, int width = -1);
+    static LinePiece group(std::vector<LinePart> parts, int width = -1) { return {std::move(parts), width}; }
+};
+using LineRecipe = std::vector<LinePiece>;
+
+// A search criterion: its label, its edit's objectName and the record field it is compared with.
+struct SearchCriterion
+{
+    QString label;
+    QString control;
+    int field;
+};
+
+struct SearchSpec
+{
+    QString window;      // objectName of the search window
+    QString caption;
+    QString countPrefix; // "Il presente riepilogo contiene " / "Il presente elenco contiene "
+    QString printTitle;  // the list report's title
+    std::vector<SearchCriterion> criteria;
+    LineRecipe line;
+};
+
+enum class CellAlign { Left, Right };
+
+// A spreadsheet column: header and width in the file, the fields it shows (joined by one blank),
+// the alignment of its data cells, whether the grid lets the user edit it, and the grid's own
+// header where it differs from the file's.
+struct ExportColumn
+{
+    QString header;
+    int width;
+    std::vector<int> sources;
+    CellAlign align = CellAlign::Left;
+    bool editable = false;
+    QString gridHeader = {};
+};
+
+struct ExportSpec
+{
+    QString window; // objectName of the grid window
+    QString caption;
+    QString fileName;  // in the program folder
+    QString sheetName; // the worksheet's name in the file
+    HelpPage helpPage = HelpPage::Generale;
+    std::vector<ExportColumn> columns;
+};
+
+// One row of a printed card: a label and how its value is made from the card's field texts.
+using FieldTexts = std::function<QString(int field)>;
+struct CardPrintRow
+{
+    QString label;
+    std::function<QString(const FieldTexts &)> value;
+};
+
+// A summary list of the records that need attention.
+struct SummaryList
+{
+    QString name;    // quadrivo-tool's name: "recall-customers", "under-stock", ...
+    QString window;  // objectName of the list window
+    QString command; // the card command that opens it
+    QString caption;
+    QString title;   // the list report's title
+    std::function<bool(const RecordView &)> select;
+    LineRecipe line;
+    bool sorted = true; // false: file order
+};
+
+struct ArchiveKind
+{
+    ArchiveKindId id;
+    QString name;    // "customers", "suppliers", "items", "quotes", "deadlines"
+    QString modeTag; // the mode tag of its own card: "clienti", "fornitori", ...
+    const RecordLayout *layout;
+    QString fileName;   // a single archive: "Clienti.pro"; empty for the yearly ones
+    QString yearSuffix; // yearly archives: ".pre", ".sca" after four characters
+    QString caption;    // the card window's caption
+    HelpPage helpPage;
+
+    SearchSpec search;
+    ExportSpec exports;
+    std::vector<CardPrintRow> cardPrintRows;
+    std::vector<SummaryList> lists;
+
+    bool yearly() const { return fileName.isEmpty(); }
+    // The archive's file name for a year ("2024.pre"); the single archives ignore the year.
+    QString fileNameFor(int year) const;
+    // Whether a file of this name holds this archive (only the name counts, not the folder).
+    bool holds(const QString &path) const;
+};
+
+// Builds a list line from a record; the parts are decoded only here.
+QString buildLine(const LineRecipe &recipe, const RecordView &record);
+// The text of fields joined by one blank, each trimmed (an export cell, a copied name).
+QString joinedFields(const std::vector<int> &fields, const RecordView &record);

@@ -1,0 +1,142 @@
+#include "core/ListText.h"
+#include "core/Record.h"
+#include "core/RecordView.h"
+
+#include <QtTest>
+
+class TestListText : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void fix_data();
+    void fix();
+    void caseFoldingTouchesOnlyAToZ();
+    void order_data();
+    void order();
+    void equalLinesKeepFileOrder();
+    void contains_data();
+    void contains();
+    void viewReadsRawBytesWithinCapacity();
+};
+
+void TestListText::fix_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("padded") << QStringLiteral("Rossi") << 8 << QStringLiteral("Rossi   ");
+    QTest::newRow("cut") << QStringLiteral("Rossi Mario") << 5 << QStringLiteral("Rossi");
+    QTest::newRow("exact") << QStringLiteral("Rossi") << 5 << QStringLiteral("Rossi");
+    QTest::newRow("empty") << QString() << 3 << QStringLiteral("   ");
+    QTest::newRow("euro counts once") << QStringLiteral("\u20AC 10") << 6 << QStringLiteral("\u20AC 10  ");
+}
+
+void TestListText::fix()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    QCOMPARE(ListText::fix(text, width), expected);
+}
+
+void TestListText::caseFoldingTouchesOnlyAToZ()
+{
+    QCOMPARE(ListText::upperAZ(QStringLiteral("citt\u00E0 z\u00E8ta")), QStringLiteral("CITT\u00E0 Z\u00E8TA"));
+    QCOMPARE(ListText::lowerAZ(QStringLiteral("\u00C8 ROSSI")), QStringLiteral("\u00C8 rossi"));
+}
+
+void TestListText::order_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("case ignored for letters") << QStringLiteral("bianchi") << QStringLiteral("Rossi");
+    QTest::newRow("underscore after letters") << QStringLiteral("ROSSI") << QStringLiteral("_ROSSI");
+    QTest::newRow("underscore after lower-case letters too") << QStringLiteral("zeta") << QStringLiteral("_");
+    QTest::newRow("blank first") << QStringLiteral("Rossi Anna") << QStringLiteral("RossiAnna");
+    QTest::newRow("digits before letters") << QStringLiteral("10") << QStringLiteral("a");
+    QTest::newRow("accented letter by its byte, after Z") << QStringLiteral("Zeta") << QStringLiteral("\u00C8lite");
+    QTest::newRow("euro (0x80) before accented letters")
+        << QStringLiteral("\u20AC") << QStringLiteral("\u00E0");
+    QTest::newRow("shorter first") << QStringLiteral("Ross") << QStringLiteral("rossi");
+}
+
+void TestListText::order()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QVERIFY(ListText::listLess(first, second));
+    QVERIFY(!ListText::listLess(second, first));
+}
+
+void TestListText::equalLinesKeepFileOrder()
+{
+    std::vector<ListText::Line> lines{{1, QStringLiteral("Verdi")},
+                                      {2, QStringLiteral("rossi")},
+                                      {3, QStringLiteral("ROSSI")},
+                                      {4, QStringLiteral("Bianchi")},
+                                      {5, QStringLiteral("Rossi")}};
+    ListText::sortLines(lines);
+    QList<qint64> order;
+    for (const auto &l : lines)
+        order << l.position;
+    QCOMPARE(order, (QList<qint64>{4, 2, 3, 5, 1}));
+}
+
+namespace {
+
+const RecordLayout &twoFields()
+{
+    static const RecordLayout layout(QStringLiteral("T"), {{"A", 10}, {"B", 5}});
+    return layout;
+}
+
+} // namespace
+
+void TestListText::contains_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("criterion");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("ross in Rossi") << QStringLiteral("Rossi") << QStringLiteral("ross") << true;
+    QTest::newRow("ross in ROSSI") << QStringLiteral("ROSSI") << QStringLiteral("ross") << true;
+    QTest::newRow("ross in Grossi") << QStringLiteral("Grossi") << QStringLiteral("ross") << true;
+    QTest::newRow("ross not in Rosi") << QStringLiteral("Rosi") << QStringLiteral("ross") << false;
+    QTest::newRow("trailing blank kept") << QStringLiteral("Rossi") << QStringLiteral("rossi ") << false;
+    QTest::newRow("trailing blank inside") << QStringLiteral("De Rossi") << QStringLiteral("de ") << true;
+    QTest::newRow("accents are not folded") << QStringLiteral("Citt\u00C0") << QStringLiteral("citt\u00E0") << false;
+    QTest::newRow("accent itself") << QStringLiteral("Citt\u00E0") << QStringLiteral("CITT\u00E0") << true;
+    QTest::newRow("euro") << QStringLiteral("10 \u20AC") << QStringLiteral("\u20AC") << true;
+    QTest::newRow("not in the code page") << QStringLiteral("Lodz") << QStringLiteral("\u0141") << false;
+    QTest::newRow("empty criterion") << QStringLiteral("Rossi") << QString() << true;
+    QTest::newRow("longer than the field") << QStringLiteral("Ro") << QStringLiteral("ross") << false;
+}
+
+void TestListText::contains()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, criterion);
+    QFETCH(bool, found);
+    Record r(twoFields());
+    r.setText(0, field);
+    const QByteArray bytes = r.encode();
+    QCOMPARE(RecordView(twoFields(), bytes.constData()).contains(0, RecordView::Needle(criterion)), found);
+}
+
+void TestListText::viewReadsRawBytesWithinCapacity()
+{
+    // A length byte over the capacity and stale bytes after the text, as long-used archives have.
+    QByteArray bytes(twoFields().recordSize(), '\0');
+    bytes[0] = char(200);
+    bytes.replace(1, 10, "  Rossi   ");
+    bytes[11] = char(2);
+    bytes.replace(12, 5, "ab\x80zz");
+    const RecordView view(twoFields(), bytes.constData());
+    QCOMPARE(view.raw(0), QByteArrayView("Rossi"));
+    QCOMPARE(view.text(0), QStringLiteral("Rossi"));
+    QCOMPARE(view.text(1), QStringLiteral("ab"));
+    QVERIFY(!view.contains(1, RecordView::Needle(QStringLiteral("\u20AC"))));
+    QCOMPARE(view.text(0), Record::decode(twoFields(), bytes).text(0));
+}
+
+QTEST_APPLESS_MAIN(TestListText)
+#include "tst_listtext.moc"
