@@ -6,6 +6,7 @@
 #include "shell/DialogParts.h"
 #include "shell/card/CardFocus.h"
 #include "shell/card/KeyFilters.h"
+#include "shell/card/LeaveRule.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -43,7 +44,8 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     txtInizio->setFont(big);
     txtInizio->setFixedWidth(txtInizio->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 16);
     txtInizio->installEventFilter(new DigitsOnlyFilter(txtInizio));
-    txtInizio->installEventFilter(this);
+    // Changed or not: a stored "007" shown as it is still becomes 7.
+    LeaveRule::install(txtInizio, QuoteNumbering::leaveStart);
 
     auto *icon = new QLabel(this);
     icon->setPixmap(QIcon::fromTheme(QStringLiteral("format-list-ordered")).pixmap(32, 32));
@@ -104,23 +106,10 @@ void TfrmNumerazione::showEvent(QShowEvent *event)
     txtInizio->setFocus();
 }
 
-bool TfrmNumerazione::eventFilter(QObject *watched, QEvent *event)
-{
-    // On every focus loss, changed or not: a stored "007" shown as it is still becomes 7.
-    if (watched == txtInizio && event->type() == QEvent::FocusOut)
-        txtInizioExit();
-    return QDialog::eventFilter(watched, event);
-}
-
-void TfrmNumerazione::txtInizioExit()
-{
-    txtInizio->setText(QuoteNumbering::leaveStart(txtInizio->text()));
-}
-
 void TfrmNumerazione::btnApplicaClick()
 {
     // Applying by keyboard does not leave the field: the value is normalised here as well.
-    txtInizioExit();
+    txtInizio->setText(QuoteNumbering::leaveStart(txtInizio->text()));
     if (mode() == kModePreventivi && !Taccuino::writeInizio(settingsPath(), txtInizio->text().trimmed())) {
         env().messages->show(this, MessageKind::Warning, kWriteFailed);
         return;
