@@ -205,10 +205,13 @@ void TfrmScadenzario::addDateAndTime()
     avviso->setObjectName(QStringLiteral("txtAvviso"));
     avviso->setFixedWidth(avviso->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
     bindField(Avviso, avviso, optionsFor(Avviso, KeyRule::Digits));
-    noticeGrid->addWidget(smallCaption(QString(), noticeBox), 0, 0);
-    noticeGrid->addWidget(smallCaption(QStringLiteral("Avvisa n."), noticeBox), 1, 0);
+    // One line, centred in the frame's height, with no empty caption row above it.
+    noticeGrid->setRowStretch(0, 1);
+    noticeGrid->setRowStretch(2, 1);
+    noticeGrid->addWidget(smallCaption(QStringLiteral("Avvisa n."), noticeBox), 1, 0, Qt::AlignVCenter);
     noticeGrid->addWidget(avviso, 1, 1);
-    noticeGrid->addWidget(smallCaption(QStringLiteral("giorni prima della scadenza."), noticeBox), 1, 2);
+    noticeGrid->addWidget(smallCaption(QStringLiteral("giorni prima della scadenza."), noticeBox), 1, 2,
+                          Qt::AlignVCenter);
     noticeGrid->setColumnStretch(3, 1);
 
     for (QGroupBox *box : {dateBox, timeBox, noticeBox})

@@ -8,6 +8,7 @@
 #include "shell/card/KeyFilters.h"
 #include "shell/card/LeaveRule.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -51,8 +52,15 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     icon->setPixmap(QIcon::fromTheme(QStringLiteral("format-list-ordered")).pixmap(32, 32));
 
     auto *group = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
-    // Wide enough for the caption the quote window gives the dialog.
     group->setMinimumWidth(340);
+    // The window as wide as its caption, which a title bar would otherwise cut in the middle: a
+    // title bar's bold text, plus room for its icon and its buttons.
+    connect(this, &QWidget::windowTitleChanged, group, [group](const QString &title) {
+        QFont bold = group->font();
+        bold.setBold(true);
+        const int captionWidth = QFontMetrics(bold).horizontalAdvance(title) + 160;
+        group->setMinimumWidth(qMax(340, captionWidth - 32));
+    });
     auto *groupLayout = new QHBoxLayout(group);
     groupLayout->setContentsMargins(12, 10, 12, 12);
     groupLayout->addWidget(icon);
