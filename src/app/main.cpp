@@ -5,6 +5,7 @@
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
+#include "shell/ToolkitTranslations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     // a window was hidden on the way from one window to the next.
     QApplication::setQuitOnLastWindowClosed(false);
     setProcessFormats();
+    installToolkitTranslations(&app);
 
     QtMessageService messages;
     QtShellService shell;

@@ -1,7 +1,7 @@
 #include "CheckDialog.h"
 
-#include "DigitKeyFilter.h"
 #include "platform/Platform.h"
+#include "shell/card/KeyFilters.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -23,7 +23,7 @@ CheckDialog::CheckDialog(Identifier id, const Texts &texts, QWidget *parent)
 
     m_edit->setMaxLength(m_rules.maxLength);
     if (m_rules.digitsOnly)
-        m_edit->installEventFilter(new DigitKeyFilter(m_edit));
+        m_edit->installEventFilter(new DigitsOnlyFilter(m_edit));
     m_edit->installEventFilter(this);
     connect(m_edit, &QLineEdit::textChanged, this, &CheckDialog::editChange);
     connect(m_btnControlla, &QPushButton::clicked, this, &CheckDialog::btnControllaClick);

@@ -6,12 +6,13 @@ namespace {
 
 // Code points of bytes 0x80-0x9F. The five bytes Windows leaves undefined map to the C1 control of
 // the same value, as the system's converter does, so they survive a round trip.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-struct DecodeTable {
+struct DecodeTable
+{
     std::array<char16_t, 256> unit{};
     constexpr DecodeTable()
     {
@@ -74,6 +75,24 @@ bool canEncode(QStringView text)
             return false;
     }
     return true;
+}
+
+QStringList unencodable(QStringView text)
+{
+    QStringList found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        qsizetype length = 1;
+        char32_t cp = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            length = 2;
+        }
+        const QString character = text.mid(i, length).toString();
+        if (byteFor(cp) < 0 && !found.contains(character))
+            found.append(character);
+        i += length - 1;
+    }
+    return found;
 }
 
 } // namespace Win1252

@@ -93,7 +93,25 @@ QString TfrmScadenzario::archivePath() const
 
 QString TfrmScadenzario::openYear() const
 {
-    return lblAnno->text();
+    return m_openYear;
+}
+
+void TfrmScadenzario::clearCard()
+{
+    CardWindow::clearCard();
+    lblAnno->setText(m_openYear);
+}
+
+void TfrmScadenzario::afterLoad()
+{
+    // The record's year as it is in the file, even where it differs from the open year: the next
+    // save writes the open year.
+    lblAnno->setText(buffer().text(Anno));
+}
+
+void TfrmScadenzario::afterDuplicate()
+{
+    lblAnno->setText(m_openYear);
 }
 
 bool TfrmScadenzario::startPanelShown() const
@@ -187,10 +205,13 @@ void TfrmScadenzario::addDateAndTime()
     avviso->setObjectName(QStringLiteral("txtAvviso"));
     avviso->setFixedWidth(avviso->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
     bindField(Avviso, avviso, optionsFor(Avviso, KeyRule::Digits));
-    noticeGrid->addWidget(smallCaption(QString(), noticeBox), 0, 0);
-    noticeGrid->addWidget(smallCaption(QStringLiteral("Avvisa n."), noticeBox), 1, 0);
+    // One line, centred in the frame's height, with no empty caption row above it.
+    noticeGrid->setRowStretch(0, 1);
+    noticeGrid->setRowStretch(2, 1);
+    noticeGrid->addWidget(smallCaption(QStringLiteral("Avvisa n."), noticeBox), 1, 0, Qt::AlignVCenter);
     noticeGrid->addWidget(avviso, 1, 1);
-    noticeGrid->addWidget(smallCaption(QStringLiteral("giorni prima della scadenza."), noticeBox), 1, 2);
+    noticeGrid->addWidget(smallCaption(QStringLiteral("giorni prima della scadenza."), noticeBox), 1, 2,
+                          Qt::AlignVCenter);
     noticeGrid->setColumnStretch(3, 1);
 
     for (QGroupBox *box : {dateBox, timeBox, noticeBox})
@@ -250,7 +271,8 @@ void TfrmScadenzario::addSections()
         .row()
         .edit(Officina, QStringLiteral("Modalit\u00E0 di pagamento:"), optionsFor(Officina))
         .row()
-        .edit(Costo, QStringLiteral("Importo in euro:"), optionsFor(Costo, KeyRule::DigitsComma))
+        .edit(Costo, QStringLiteral("Importo in euro:"),
+              optionsFor(Costo, KeyRule::DigitsComma).rewrittenOnLeave(ScadenzarioRules::amountOnLeave))
         .check(Effettuata, QStringLiteral("Pagamento effettuato"),
                QStringLiteral("Spunta questa casella per annotare che il pagamento \u00E8 stata effettuato."))
         .row()
@@ -276,7 +298,6 @@ void TfrmScadenzario::addSections()
 
     lblData = addHiddenField(Data, QStringLiteral("lblData"));
     lblOra = addHiddenField(Ora, QStringLiteral("lblOra"));
-    control(Costo)->installEventFilter(this);
 }
 
 // The window's two faces: the start panel and the card panel of the machinery, one at a time.
@@ -312,6 +333,7 @@ void TfrmScadenzario::btnApriClick()
     const QString year = TextField::trim(typed);
     // The file is only named here; the first navigation or save creates it if it is missing.
     lblFile->setText(programFile(ScadenzarioRules::fileName(year)));
+    m_openYear = year;
     lblAnno->setText(year);
     setWindowTitle(ScadenzarioRules::caption(year));
     showCardPanel();
@@ -326,7 +348,7 @@ void TfrmScadenzario::btnCodFiscClick()
 void TfrmScadenzario::prepareSave()
 {
     // The amount is stored as it shows after leaving its field, even when Save is clicked with
-    // the focus still in it (the picture buttons do not take the focus): an empty amount becomes
+    // the focus elsewhere (the picture buttons do not take the focus): an empty amount becomes
     // "0,00", a typed 12 is stored as 12,00.
     auto *costo = control<QLineEdit>(Costo);
     costo->setText(ScadenzarioRules::amountOnLeave(costo->text()));
@@ -355,6 +377,7 @@ void TfrmScadenzario::completeRecord(Record &record)
 {
     // Every record of a yearly file repeats the open year, whatever the record read held.
     ScadenzarioRules::complete(record, m_check);
+    lblAnno->setText(record.text(Anno));
 }
 
 void TfrmScadenzario::closeEvent(QCloseEvent *event)
@@ -365,10 +388,7 @@ void TfrmScadenzario::closeEvent(QCloseEvent *event)
 
 bool TfrmScadenzario::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == control(Costo) && event->type() == QEvent::FocusOut) {
-        auto *costo = static_cast<QLineEdit *>(watched);
-        costo->setText(ScadenzarioRules::amountOnLeave(costo->text()));
-    } else if (watched == txtAnno && event->type() == QEvent::KeyPress) {
+    if (watched == txtAnno && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             btnApri->setFocus(Qt::TabFocusReason);

@@ -33,6 +33,9 @@ protected:
     void prepareSave() override;
     bool validateSave() override;
     void completeRecord(Record &record) override;
+    void clearCard() override;
+    void afterLoad() override;
+    void afterDuplicate() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -64,6 +67,7 @@ private:
     QLabel *lblFile = nullptr;
     QLabel *lblData = nullptr;
     QLabel *lblOra = nullptr;
+    QString m_openYear; // lblAnno shows it on a new card, and a loaded record's own year otherwise
     ScadenzarioRules::SaveCheck m_check; // of the save under way
 };
 

@@ -1,7 +1,6 @@
 #include "QuoteWindowInput.h"
 
 #include <QEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -51,42 +50,11 @@ private:
     std::function<void()> m_stale;
 };
 
-class LeaveRule : public QObject
-{
-public:
-    LeaveRule(QLineEdit *edit, QString (*rule)(const QString &)) : QObject(edit), m_edit(edit), m_rule(rule)
-    {
-        edit->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        // A context menu opening is not leaving the field.
-        if (event->type() == QEvent::FocusOut &&
-            static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
-            const QString rewritten = m_rule(m_edit->text());
-            if (rewritten != m_edit->text())
-                m_edit->setText(rewritten);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QLineEdit *m_edit;
-    QString (*m_rule)(const QString &);
-};
-
 } // namespace
 
 void onUserEdit(QLineEdit *edit, std::function<void()> stale)
 {
     new UserEditWatcher(edit, std::move(stale));
-}
-
-void onLeave(QLineEdit *edit, QString (*rule)(const QString &))
-{
-    new LeaveRule(edit, rule);
 }
 
 } // namespace QuoteWindowInput

@@ -16,7 +16,4 @@ namespace QuoteWindowInput {
 // chain, so it sees the keys before they do.
 void onUserEdit(QLineEdit *edit, std::function<void()> stale);
 
-// Rewrites the text of `edit` with `rule` whenever the edit loses the focus.
-void onLeave(QLineEdit *edit, QString (*rule)(const QString &));
-
 } // namespace QuoteWindowInput

@@ -11,7 +11,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -125,10 +124,10 @@ void TfrmLogo::showPicture(const QImage &picture)
 
 void TfrmLogo::btnSfogliaClick()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // The program folder, where the logo is kept, and no file name filled in.
     const QString chosen = env().fileDialogs->getOpenFileName(
-        this, QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap."), folder,
-        QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+        this, QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap."),
+        env().programFolder, QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (chosen.isEmpty())
         return;
     const QImage picture(chosen);

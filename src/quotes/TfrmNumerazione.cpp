@@ -6,7 +6,9 @@
 #include "shell/DialogParts.h"
 #include "shell/card/CardFocus.h"
 #include "shell/card/KeyFilters.h"
+#include "shell/card/LeaveRule.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -43,14 +45,22 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     txtInizio->setFont(big);
     txtInizio->setFixedWidth(txtInizio->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 16);
     txtInizio->installEventFilter(new DigitsOnlyFilter(txtInizio));
-    txtInizio->installEventFilter(this);
+    // Changed or not: a stored "007" shown as it is still becomes 7.
+    LeaveRule::install(txtInizio, QuoteNumbering::leaveStart);
 
     auto *icon = new QLabel(this);
     icon->setPixmap(QIcon::fromTheme(QStringLiteral("format-list-ordered")).pixmap(32, 32));
 
     auto *group = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
-    // Wide enough for the caption the quote window gives the dialog.
     group->setMinimumWidth(340);
+    // The window as wide as its caption, which a title bar would otherwise cut in the middle: a
+    // title bar's bold text, plus room for its icon and its buttons.
+    connect(this, &QWidget::windowTitleChanged, group, [group](const QString &title) {
+        QFont bold = group->font();
+        bold.setBold(true);
+        const int captionWidth = QFontMetrics(bold).horizontalAdvance(title) + 160;
+        group->setMinimumWidth(qMax(340, captionWidth - 32));
+    });
     auto *groupLayout = new QHBoxLayout(group);
     groupLayout->setContentsMargins(12, 10, 12, 12);
     groupLayout->addWidget(icon);
@@ -104,23 +114,10 @@ void TfrmNumerazione::showEvent(QShowEvent *event)
     txtInizio->setFocus();
 }
 
-bool TfrmNumerazione::eventFilter(QObject *watched, QEvent *event)
-{
-    // On every focus loss, changed or not: a stored "007" shown as it is still becomes 7.
-    if (watched == txtInizio && event->type() == QEvent::FocusOut)
-        txtInizioExit();
-    return QDialog::eventFilter(watched, event);
-}
-
-void TfrmNumerazione::txtInizioExit()
-{
-    txtInizio->setText(QuoteNumbering::leaveStart(txtInizio->text()));
-}
-
 void TfrmNumerazione::btnApplicaClick()
 {
     // Applying by keyboard does not leave the field: the value is normalised here as well.
-    txtInizioExit();
+    txtInizio->setText(QuoteNumbering::leaveStart(txtInizio->text()));
     if (mode() == kModePreventivi && !Taccuino::writeInizio(settingsPath(), txtInizio->text().trimmed())) {
         env().messages->show(this, MessageKind::Warning, kWriteFailed);
         return;

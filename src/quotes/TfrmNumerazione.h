@@ -23,10 +23,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void txtInizioExit();
     void btnApplicaClick();
 
     QLineEdit *txtInizio;

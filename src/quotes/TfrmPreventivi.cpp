@@ -230,11 +230,12 @@ void TfrmPreventivi::prepareSave()
 
 bool TfrmPreventivi::validateSave()
 {
-    if (QuoteWindowDate::isValid(fieldText(txtData)))
-        return true;
-    notify(MessageKind::Warning, QuoteWindowDate::invalidMessage());
-    control(txtData)->setFocus(Qt::OtherFocusReason);
-    return false;
+    if (!QuoteWindowDate::isValid(fieldText(txtData))) {
+        notify(MessageKind::Warning, QuoteWindowDate::invalidMessage());
+        control(txtData)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return amountsFit();
 }
 
 void TfrmPreventivi::closeEvent(QCloseEvent *event)

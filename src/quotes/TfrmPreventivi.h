@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PreventiviRecord.h"
+#include "QuoteTotals.h"
 #include "shell/card/CardWindow.h"
 
 #include <array>
@@ -88,7 +89,8 @@ private:
     void showPage(int page, bool focusFirstLine);
     void emptyTotals();
     void emptyLineAmount(int line);
-    void settleFocusedEdit();
+    QuoteTotals::Figures shownFigures() const;
+    bool amountsFit();
     QString fieldText(int field) const;
     void setFieldText(int field, const QString &text);
     void openCheck(int field, bool codFisc);

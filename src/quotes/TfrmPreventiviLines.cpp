@@ -1,8 +1,8 @@
 // The thirty quote lines, five to a page, and the arrows that turn the pages.
-#include "TfrmPreventivi.h"
-
 #include "QuoteEdits.h"
 #include "QuoteWindowInput.h"
+#include "TfrmPreventivi.h"
+#include "shell/card/LeaveRule.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,9 +21,15 @@ namespace {
 
 enum GridColumn { Num, Quant, Codice, Desc, Prezzo, Sconto, Importo, Es, Mag };
 
-QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); }
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0'));
+}
 
-int charsWidth(const QWidget *w, int chars) { return QFontMetrics(w->font()).horizontalAdvance(QString(chars, u'0')) + 18; }
+int charsWidth(const QWidget *w, int chars)
+{
+    return QFontMetrics(w->font()).horizontalAdvance(QString(chars, u'0')) + 18;
+}
 
 QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon, const QString &word)
 {
@@ -69,8 +75,8 @@ QWidget *TfrmPreventivi::buildLinePage(int page)
         GridColumn column;
         const char *text;
         Qt::Alignment align;
-    } headings[] = {{Quant, "Quant.", Qt::AlignHCenter}, {Codice, "Codice articolo:", Qt::AlignLeft},
-                    {Desc, "Descrizione:", Qt::AlignLeft},  {Prezzo, "Prezzo:", Qt::AlignRight},
+    } headings[] = {{Quant, "Quant.", Qt::AlignHCenter},   {Codice, "Codice articolo:", Qt::AlignLeft},
+                    {Desc, "Descrizione:", Qt::AlignLeft}, {Prezzo, "Prezzo:", Qt::AlignRight},
                     {Sconto, "% Sc.", Qt::AlignHCenter},   {Importo, "Importo tot.", Qt::AlignRight},
                     {Es, "Es.", Qt::AlignHCenter}};
     for (const auto &h : headings) {
@@ -91,8 +97,9 @@ QWidget *TfrmPreventivi::buildLinePage(int page)
     const QString letter(QChar(u'A' + page - 1));
     QToolButton *back = pictureButton(panel, page > 1 ? QStringLiteral("imgIndietro_") + letter : QString(),
                                       QStringLiteral("go-previous"), QStringLiteral("Precedenti"));
-    QToolButton *forward = pictureButton(panel, page < kPages ? QStringLiteral("imgAvanti_") + letter : QString(),
-                                         QStringLiteral("go-next"), QStringLiteral("Successivi"));
+    QToolButton *forward =
+        pictureButton(panel, page < kPages ? QStringLiteral("imgAvanti_") + letter : QString(),
+                      QStringLiteral("go-next"), QStringLiteral("Successivi"));
     forward->setLayoutDirection(Qt::RightToLeft); // the arrow after the word
     if (page > 1) {
         connect(back, &QToolButton::clicked, this, [this, page] { showPage(page - 1, true); });
@@ -207,15 +214,18 @@ void TfrmPreventivi::watchNumericEdits()
         QuoteWindowInput::onUserEdit(c.quant, stale);
         QuoteWindowInput::onUserEdit(c.prezzo, stale);
         QuoteWindowInput::onUserEdit(c.percSconto, stale);
-        QuoteWindowInput::onLeave(c.quant, QuoteEdits::leaveDecimal);
-        QuoteWindowInput::onLeave(c.percSconto, QuoteEdits::leaveDecimal);
-        QuoteWindowInput::onLeave(c.prezzo, QuoteEdits::leavePrice);
+        LeaveRule::install(c.quant, QuoteEdits::leaveDecimal);
+        LeaveRule::install(c.percSconto, QuoteEdits::leaveDecimal);
+        LeaveRule::install(c.prezzo, QuoteEdits::leavePrice);
     }
     QuoteWindowInput::onUserEdit(m_percIva, [this] { emptyTotals(); });
-    QuoteWindowInput::onLeave(m_percIva, QuoteEdits::leaveDecimal);
+    LeaveRule::install(m_percIva, QuoteEdits::leaveDecimal);
 }
 
-int TfrmPreventivi::currentPage() const { return m_pages->currentIndex() + 1; }
+int TfrmPreventivi::currentPage() const
+{
+    return m_pages->currentIndex() + 1;
+}
 
 void TfrmPreventivi::showPage(int page, bool focusFirstLine)
 {
@@ -224,4 +234,7 @@ void TfrmPreventivi::showPage(int page, bool focusFirstLine)
         m_lines[(page - 1) * kLinesPerPage].quant->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmPreventivi::emptyLineAmount(int line) { m_lines[line - 1].importo->clear(); }
+void TfrmPreventivi::emptyLineAmount(int line)
+{
+    m_lines[line - 1].importo->clear();
+}

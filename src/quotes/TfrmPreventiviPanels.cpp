@@ -1,7 +1,6 @@
 // The quote window's issuer and customer panels, and the terms and notes below the lines.
-#include "TfrmPreventivi.h"
-
 #include "QuoteWindowInput.h"
+#include "TfrmPreventivi.h"
 #include "shell/card/CardFocus.h"
 #include "shell/card/CardSection.h"
 #include "shell/card/ProvinceCodes.h"
@@ -70,6 +69,9 @@ void TfrmPreventivi::addHeaderSections()
     const FieldOptions issuer = FieldOptions().keptOnNew();
     const FieldOptions issuerUpper = FieldOptions(KeyRule::Free, TextRuleSets::Upper).keptOnNew();
     const FieldOptions issuerDigits = FieldOptions(KeyRule::Digits).keptOnNew();
+    // Province fields upper-case as typed and also trim and upper-case when the user leaves them.
+    const FieldOptions province{KeyRule::Free,
+                                TextRule::UpperOnChange | TextRule::TrimOnLeave | TextRule::UpperOnLeave};
 
     // Fields are bound as they are made, and the binding order is the Enter chain: each is made
     // where it appears in the chain (C++17 evaluates the chain of calls left to right).
@@ -88,7 +90,7 @@ void TfrmPreventivi::addHeaderSections()
         .row()
         .widget(newEdit(txtCapDitta, ditta, issuer), QStringLiteral("CAP:"))
         .widget(newEdit(txtCittaDitta, ditta, issuer), QStringLiteral("Citt\u00E0:"), 1)
-        .widget(newProvince(txtProvDitta, ditta, issuerUpper), QStringLiteral("Prov."))
+        .widget(newProvince(txtProvDitta, ditta, province.keptOnNew()), QStringLiteral("Prov."))
         .row()
         .widget(newEdit(txtIvaDitta, ditta, issuerDigits), QStringLiteral("Partita IVA:"), 1)
         .button(checkButton("btnIvaDitta", "Controlla il numero di partita IVA."),
@@ -114,10 +116,7 @@ void TfrmPreventivi::addHeaderSections()
         .row()
         .widget(newEdit(txtCapCliente, cliente), QStringLiteral("CAP:"))
         .widget(newEdit(txtCittaCliente, cliente), QStringLiteral("Citt\u00E0:"), 1)
-        .widget(newProvince(txtProvCliente, cliente,
-                            {KeyRule::Free,
-                             TextRule::UpperOnChange | TextRule::TrimOnLeave | TextRule::UpperOnLeave}),
-                QStringLiteral("Prov."))
+        .widget(newProvince(txtProvCliente, cliente, province), QStringLiteral("Prov."))
         .row()
         .widget(newEdit(txtIvaCliente, cliente, KeyRule::Digits), QStringLiteral("Partita IVA:"), 1)
         .button(checkButton("btnIvaCliente", "Controlla il numero di partita IVA."),

@@ -1,10 +1,9 @@
 // The quote window's totals area and "Calcola".
-#include "TfrmPreventivi.h"
-
-#include "QuoteEdits.h"
+#include "QuoteAmountFit.h"
 #include "QuoteTotals.h"
+#include "TfrmPreventivi.h"
+#include "shell/card/LeaveRule.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +16,10 @@ using namespace Preventivi;
 
 namespace {
 
-int charsWidth(const QWidget *w, int chars) { return QFontMetrics(w->font()).horizontalAdvance(QString(chars, u'0')) + 18; }
+int charsWidth(const QWidget *w, int chars)
+{
+    return QFontMetrics(w->font()).horizontalAdvance(QString(chars, u'0')) + 18;
+}
 
 void setIfChanged(QLineEdit *edit, const QString &text)
 {
@@ -125,33 +127,8 @@ void TfrmPreventivi::emptyTotals()
         total->clear();
 }
 
-// Leaving the field would normalise what it shows; a click on a picture button does not take the
-// focus, so the calculation does it first and works on the figures the user will see.
-void TfrmPreventivi::settleFocusedEdit()
+QuoteTotals::Figures TfrmPreventivi::shownFigures() const
 {
-    QWidget *focused = QApplication::focusWidget();
-    if (!focused || focused->window() != this)
-        focused = focusWidget();
-    auto *edit = qobject_cast<QLineEdit *>(focused);
-    if (!edit)
-        return;
-    for (const LineControls &c : m_lines) {
-        if (edit == c.prezzo) {
-            setIfChanged(edit, QuoteEdits::leavePrice(edit->text()));
-            return;
-        }
-        if (edit == c.quant || edit == c.percSconto) {
-            setIfChanged(edit, QuoteEdits::leaveDecimal(edit->text()));
-            return;
-        }
-    }
-    if (edit == m_percIva)
-        setIfChanged(edit, QuoteEdits::leaveDecimal(edit->text()));
-}
-
-void TfrmPreventivi::cmdCalcolaClick()
-{
-    settleFocusedEdit();
     QuoteTotals::Figures shown;
     for (int i = 0; i < kLines; ++i) {
         const LineControls &c = m_lines[i];
@@ -161,6 +138,39 @@ void TfrmPreventivi::cmdCalcolaClick()
     shown.percIva = m_percIva->text();
     shown.totals = {m_totals[0]->text(), m_totals[1]->text(), m_totals[2]->text(), m_totals[3]->text(),
                     m_totals[4]->text()};
+    return shown;
+}
+
+// A computed amount longer than its field is never stored cut: the user is told, and the focus
+// goes to the price of the line at fault (of the largest line, for a total).
+bool TfrmPreventivi::amountsFit()
+{
+    const std::optional<QuoteAmountFit::Overflow> overflow = QuoteAmountFit::firstOverflow(shownFigures());
+    if (!overflow)
+        return true;
+    int line = overflow->line;
+    if (line == 0) {
+        qsizetype longest = -1;
+        for (int i = 0; i < kLines; ++i) {
+            const qsizetype size = m_lines[i].importo->text().trimmed().size();
+            if (size > longest) {
+                longest = size;
+                line = i + 1;
+            }
+        }
+    }
+    notify(MessageKind::Warning, overflow->warning);
+    showPage((line - 1) / kLinesPerPage + 1, false);
+    m_lines[line - 1].prezzo->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void TfrmPreventivi::cmdCalcolaClick()
+{
+    // A click on a picture button does not take the focus: the calculation works on the figures
+    // the user will see once the field being typed is left.
+    LeaveRule::settle(this);
+    const QuoteTotals::Figures shown = shownFigures();
 
     // A text that does not parse ends the calculation silently; what it left is shown all the same.
     const QuoteTotals::Figures result = QuoteTotals::calcola(shown).figures;

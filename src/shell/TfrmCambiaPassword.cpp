@@ -73,6 +73,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
     QPushButton *cmdEsci =
         PasswordWindow::exitButton(QStringLiteral("window-close"), QStringLiteral("Chiudi"), body);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10); // a nested layout would take the guide lines' spacing of 0
     buttons->addStretch(1);
     buttons->addWidget(m_cmdOK);
     buttons->addWidget(cmdEsci);

@@ -73,6 +73,7 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     QPushButton *cmdEsci =
         PasswordWindow::exitButton(QStringLiteral("application-exit"), QStringLiteral("Esci"), body);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10); // a nested layout would take the guide lines' spacing of 0
     buttons->addWidget(btnCambiaPassword);
     buttons->addStretch(1);
     buttons->addWidget(m_cmdOK);

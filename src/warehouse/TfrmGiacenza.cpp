@@ -4,6 +4,7 @@
 #include "shell/ShellLook.h"
 #include "shell/card/CardFocus.h"
 #include "shell/card/KeyFilters.h"
+#include "shell/card/LeaveRule.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -27,14 +28,6 @@ QLineEdit *numberEdit(const char *name, QWidget *parent)
     // Room for the sixteen digits the edit may hold before the next key empties it.
     e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QString(17, u'0')) + 16);
     return e;
-}
-
-// Focus moves between the window's own fields; leaving the window for a message box or
-// another program is not leaving the field.
-bool leavesField(const QEvent *event)
-{
-    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -93,6 +86,7 @@ TfrmGiacenza::TfrmGiacenza(Direction direction, QWidget *parent) : QDialog(paren
         // Installed first, so this window's own filter (length, Enter) sees each key before it.
         edit->installEventFilter(new DigitsOnlyFilter(edit));
         edit->installEventFilter(this);
+        LeaveRule::install(edit, StockAdjustment::leave);
         highlighter->watch(edit);
     }
     setTabOrder(txtGiacenza, txtAggiunta);
@@ -165,8 +159,6 @@ bool TfrmGiacenza::eventFilter(QObject *watched, QEvent *event)
             next->setFocus(Qt::TabFocusReason);
             return true; // never the dialog's default button
         }
-    } else if (event->type() == QEvent::FocusOut && leavesField(event)) {
-        edit->setText(StockAdjustment::leave(edit->text()));
     }
     return QDialog::eventFilter(watched, event);
 }

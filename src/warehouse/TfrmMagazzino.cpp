@@ -9,13 +9,12 @@
 #include "shell/TMisc.h"
 #include "services/KindCard.h"
 #include "shell/card/CardSection.h"
+#include "shell/card/LeaveRule.h"
 
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
-#include <functional>
 
 using namespace Magazzino;
 using StockAdjustment::Direction;
@@ -24,8 +23,10 @@ namespace {
 
 const QString kZero = QStringLiteral("0");
 const QString kZeroAmount = QStringLiteral("0,00");
-const FieldOptions kInteger = FieldOptions(KeyRule::Digits).withDefault(kZero);
-const FieldOptions kAmount = FieldOptions(KeyRule::DigitsComma).withDefault(kZeroAmount);
+const FieldOptions kInteger =
+    FieldOptions(KeyRule::Digits).withDefault(kZero).rewrittenOnLeave(ItemFigures::leaveInteger);
+const FieldOptions kAmount =
+    FieldOptions(KeyRule::DigitsComma).withDefault(kZeroAmount).rewrittenOnLeave(ItemFigures::leaveAmount);
 const FieldOptions kAttachment = FieldOptions().clearedOnDuplicate();
 
 const QString kBrandMissing =
@@ -36,53 +37,23 @@ const QString kSearchFailed =
                    "di Google.\n\r\n\rAccertarsi che la propria connessione a Internet "
                    "funzioni correttamente.");
 
-// Rewrites a field's text when the focus moves from it to another control of the card. Losing
-// the focus to a message box or another window is not leaving the field.
-class LeaveRule : public QObject
-{
-public:
-    LeaveRule(QLineEdit *edit, std::function<QString(const QString &)> rule)
-        : QObject(edit), m_edit(edit), m_rule(std::move(rule))
-    {
-        edit->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_edit && event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                const QString after = m_rule(m_edit->text());
-                if (after != m_edit->text())
-                    m_edit->setText(after);
-            }
-        }
-        return false;
-    }
-
-private:
-    QLineEdit *m_edit;
-    std::function<QString(const QString &)> m_rule;
-};
-
 const CommandSpec kPneumatici = CommandSpec::of("btnPneumatici", "document-properties", "Altre informazioni",
-                                            "Registra ulteriori informazioni sul prodotto corrente.");
+                                                "Registra ulteriori informazioni sul prodotto corrente.");
 const CommandSpec kImpFornitore = CommandSpec::of("impFornitore", "document-import", "Importa",
-                                              "Importa i dati del fornitore dall'archivio anagrafico.");
+                                                  "Importa i dati del fornitore dall'archivio anagrafico.");
 const CommandSpec kAggiungi =
     CommandSpec::of("btnAggiungi", "", "+", "Aggiorna la giacenza aggiungendo una certa quantit\u00E0.");
 const CommandSpec kSottrai =
     CommandSpec::of("btnSottrai", "", "-", "Aggiorna la giacenza sottraendo una certa quantit\u00E0.");
 const CommandSpec kValore = CommandSpec::of("btnValore", "accessories-calculator", "Calcola valore",
-                                        "Calcola il valore totale della merce in magazzino moltiplicando "
-                                        "il costo per la giacenza.");
+                                            "Calcola il valore totale della merce in magazzino moltiplicando "
+                                            "il costo per la giacenza.");
 const CommandSpec kCalcola = CommandSpec::of("btnCalcola", "accessories-calculator", "Calcola",
-                                         "Calcola il prezzo IVA inclusa dell'articolo corrente in base "
-                                         "all'aliquota indicata.");
+                                             "Calcola il prezzo IVA inclusa dell'articolo corrente in base "
+                                             "all'aliquota indicata.");
 const CommandSpec kScorpora = CommandSpec::of("btnScorpora", "accessories-calculator", "Scorpora",
-                                          "Scorpora il prezzo lordo dell'articolo corrente calcolando "
-                                          "l'imponibile in base all'aliquota IVA indicata.");
+                                              "Scorpora il prezzo lordo dell'articolo corrente calcolando "
+                                              "l'imponibile in base all'aliquota IVA indicata.");
 
 // Characters that would end the query or change its meaning in the address ("&" starts another
 // parameter, "#" a fragment, "+" is a blank, "%" an escape). Everything else goes as typed.
@@ -133,7 +104,6 @@ TfrmMagazzino::TfrmMagazzino(QWidget *parent) : CardWindow(magazzinoConfig(), pa
     addSections();
     addHiddenFields();
     addMandatory(Codice, ItemFigures::missingCodeWarning());
-    normaliseOnLeave();
     finishCard();
 }
 
@@ -143,10 +113,10 @@ void TfrmMagazzino::addCommands()
     addArchiveCommands(PreviewCommand::Without);
     addCommand(standardCommand(CardCommand::File), [this] { cmdFileClick(); });
     addCommand(CommandSpec::of("cmdWeb", "internet-web-browser", "Cerca sul Web",
-                           "Cerca sul Web, tramite Google, informazioni relative all'articolo corrente."),
+                               "Cerca sul Web, tramite Google, informazioni relative all'articolo corrente."),
                [this] { cmdWebClick(); });
     addCommand(CommandSpec::of("cmdSottoscorta", "view-list-details", "Sottoscorta",
-                           "Visualizza l'elenco dei materiali in esaurimento."));
+                               "Visualizza l'elenco dei materiali in esaurimento."));
     addClosingCommands();
 }
 
@@ -240,14 +210,6 @@ void TfrmMagazzino::addHiddenFields()
         addHiddenField(field, {}, kAttachment);
 }
 
-void TfrmMagazzino::normaliseOnLeave()
-{
-    for (int field : {Giacenza, Sottoscorta, PercIva})
-        new LeaveRule(edit(field), ItemFigures::leaveInteger);
-    for (int field : {Costo, Valore, Prezzo, Prezzo_con_Iva})
-        new LeaveRule(edit(field), ItemFigures::leaveAmount);
-}
-
 QLineEdit *TfrmMagazzino::edit(int field) const
 {
     return control<QLineEdit>(field);
@@ -321,6 +283,7 @@ void TfrmMagazzino::cmdWebClick()
 
 void TfrmMagazzino::adjustStock(Direction direction)
 {
+    LeaveRule::settle(this);
     const StockAdjustment::Opening opening = StockAdjustment::opening(text(Giacenza));
     setText(Giacenza, opening.cardStock);
     if (const std::optional<QString> stock = TfrmGiacenza::adjust(this, direction, opening.cardStock))
@@ -339,6 +302,8 @@ void TfrmMagazzino::btnSottraiClick()
 
 void TfrmMagazzino::recalculatePrices(PricesRule rule)
 {
+    // The figures the user sees after leaving the field being typed, as a click elsewhere gives.
+    LeaveRule::settle(this);
     const ItemFigures::PricesOutcome out = rule({text(Prezzo), text(PercIva), text(Prezzo_con_Iva)});
     setText(Prezzo, out.prices.prezzo);
     setText(PercIva, out.prices.percIva);
@@ -361,6 +326,7 @@ void TfrmMagazzino::btnScorporaClick()
 
 void TfrmMagazzino::btnValoreClick()
 {
+    LeaveRule::settle(this);
     const ItemFigures::StockValue value =
         ItemFigures::calcolaValore({text(Costo), text(Giacenza), text(Valore)});
     setText(Costo, value.costo);

@@ -37,7 +37,6 @@ private:
     void addCommands();
     void addSections();
     void addHiddenFields();
-    void normaliseOnLeave();
     void adjustStock(StockAdjustment::Direction direction);
     // Calcola and Scorpora: the rule works on the prices as shown and the card shows its result;
     // a warning sends the focus to the price with VAT.

@@ -203,16 +203,19 @@ private Q_SLOTS:
         QVERIFY(f.flag()->isChecked());
     }
 
-    void loadedTextIsNotRewrittenLikeTypedText()
+    // A lower-case code in the file shows upper-cased, and Save stores what the card shows.
+    void loadedTextIsRewrittenLikeTypedText()
     {
         Fixture f;
         writeFile(f.path(), probe(QStringLiteral("abc"), QStringLiteral("No")));
         click(&f.card, QStringLiteral("cmdPrimo"));
-        QCOMPARE(f.edit("txtCodice")->text(), QStringLiteral("abc"));
+        QCOMPARE(f.edit("txtCodice")->text(), QStringLiteral("ABC"));
         f.edit("txtCodice")->setFocus();
         f.edit("txtCodice")->end(false);
         type(f.edit("txtCodice"), QStringLiteral("d"));
         QCOMPARE(f.edit("txtCodice")->text(), QStringLiteral("ABCD"));
+        click(&f.card, QStringLiteral("cmdSalva"));
+        QCOMPARE(f.stored(1).text(Codice), QStringLiteral("ABCD"));
     }
 
     void aFlagThatIsNeitherYesNorNoLeavesTheCheckBox_data()

@@ -55,7 +55,8 @@ QString sample(const StoredField &f)
         return QString::fromUtf8("Perch\u00E9 s\u00EC: 10 \u20AC");
     if (QLatin1StringView(f.name) == QLatin1StringView("Ricontatta"))
         return QString::fromUtf8("S\u00EC");
-    return (QLatin1StringView(f.name) + QStringLiteral("-valore")).left(f.capacity);
+    // In capitals: the fields that upper-case what they show would otherwise rewrite it.
+    return (QLatin1StringView(f.name) + QStringLiteral("-VALORE")).toUpper().left(f.capacity);
 }
 
 void fillEveryField(QWidget *card)
@@ -359,10 +360,11 @@ private Q_SLOTS:
         QFETCH(QString, value);
         Fixture f;
         f.edit(field)->setText(text);
+        const QString shown = f.edit(field)->text();
         const OpenedWindow opened = nextModalOpenedBy([&] { click(&f.card, button); });
         QCOMPARE(opened.name, window);
         QCOMPARE(opened.text, value);
-        QCOMPARE(f.edit(field)->text(), text); // a check never changes the card
+        QCOMPARE(f.edit(field)->text(), shown); // a check never changes the card
     }
 
     void pictures()

@@ -323,6 +323,69 @@ private Q_SLOTS:
         QCOMPARE(r.text(txtTotFattura), QStringLiteral("329,40"));
     }
 
+    // A computed amount longer than its Text(10) field would be stored cut: Save warns, puts the
+    // focus on a price to correct and writes nothing.
+    void amountsThatDoNotFitAreNotSaved_data()
+    {
+        QTest::addColumn<QStringList>("lines"); // quantity;price;exempt for lines 1, 2, ...
+        QTest::addColumn<QString>("shown");     // the amount named by the warning, as shown
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("focus");
+        const auto total = [](const char *name, const char *text) {
+            return QStringLiteral(
+                       "Attenzione: l'importo del totale %1 (%2) supera la capacit\u00E0 del campo e "
+                       "non pu\u00F2 essere salvato.\n\r\n\rIl campo contiene al massimo 10 "
+                       "caratteri: ridurre gli importi delle righe, oppure suddividere il "
+                       "preventivo in pi\u00F9 preventivi.")
+                .arg(QLatin1StringView(name), QLatin1StringView(text));
+        };
+        QTest::newRow("9999999,99 and an exempt 100000 at 22 %")
+            << QStringList{"1;9999999,99;", "1;100000;es"} << "12199999,99"
+            << total("IVA inclusa", "12199999,99") << "txtPrezzo01";
+        QTest::newRow("only the quote's total") << QStringList{"1;8000000;", "1;500000;es"} << "10260000,00"
+                                                << total("preventivo", "10260000,00") << "txtPrezzo01";
+        QTest::newRow("a four-decimal line amount on line 7")
+            << QStringList{"1;10;", "", "", "", "", "", "2;57226,1164;"} << "114452,2328"
+            << QStringLiteral(
+                   "Attenzione: l'importo della riga 7 (114452,2328) supera la capacit\u00E0 del campo "
+                   "e non pu\u00F2 essere salvato.\n\r\n\rIl campo contiene al massimo 10 caratteri: "
+                   "ridurre la quantit\u00E0 o il prezzo della riga, oppure suddividerla su pi\u00F9 "
+                   "righe.")
+            << "txtPrezzo07";
+    }
+    void amountsThatDoNotFitAreNotSaved()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, shown);
+        QFETCH(QString, warning);
+        QFETCH(QString, focus);
+        Fixture f;
+        fillMandatory(f);
+        f.edit(QStringLiteral("txtPercIva"))->setText(QStringLiteral("22"));
+        for (int i = 0; i < lines.size(); ++i) {
+            const QStringList parts = lines[i].split(u';');
+            if (parts.size() < 3)
+                continue;
+            f.edit(QStringLiteral("txtQuant") + nn(i + 1))->setText(parts[0]);
+            f.edit(QStringLiteral("txtPrezzo") + nn(i + 1))->setText(parts[1]);
+            f.check(QStringLiteral("chkEs") + nn(i + 1))->setChecked(parts[2] == QLatin1StringView("es"));
+        }
+        f.edit(QStringLiteral("txtNote"))->setFocus();
+        f.click(QStringLiteral("cmdSalva"));
+        QCOMPARE(f.messages().shown.size(), 1);
+        QCOMPARE(f.messages().shown[0].kind, MessageKind::Warning);
+        QCOMPARE(f.messages().shown[0].text, warning);
+        QVERIFY(f.window->findChild<QWidget *>(focus)->isVisible());
+        QCOMPARE(f.focused(), focus);
+        QCOMPARE(f.records(), 0);
+        QCOMPARE(f.position(), QString());
+        // What the calculation gave stays on view, in full.
+        bool onView = false;
+        for (QLabel *amount : f.window->findChildren<QLabel *>())
+            onView = onView || amount->text() == shown;
+        QVERIFY(onView);
+    }
+
     void theRecordHoldsEveryControlAtItsOffset()
     {
         Fixture f(iniBytes(kIssuerSettings));

@@ -1,6 +1,8 @@
 #include "Harness.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <sched.h>
@@ -12,6 +14,17 @@ namespace Harness {
 QString helperPath()
 {
     return QStringLiteral(QUADRIVO_ARCHIVE_HELPER);
+}
+
+bool reachableByOthers(const QString &path)
+{
+    QFileInfo info(path);
+    for (QDir dir = info.absoluteDir();;) {
+        if (!(QFileInfo(dir.absolutePath()).permissions() & QFile::ExeOther))
+            return false;
+        if (dir.isRoot() || !dir.cdUp())
+            return true;
+    }
 }
 
 Result runHelper(const QStringList &args, int timeoutMs)

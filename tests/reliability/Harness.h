@@ -11,6 +11,8 @@
 namespace Harness {
 
 QString helperPath();
+// Every folder above `path` lets others pass (o+x), so an ordinary user can reach it.
+bool reachableByOthers(const QString &path);
 
 struct Result
 {

@@ -221,15 +221,32 @@ void TestHostileFileSystems::userWithoutWritePermission()
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 
     QProcess p;
+    QString helper = Harness::helperPath();
+    QTemporaryDir open(QDir::tempPath() + QStringLiteral("/quadrivo-helper-XXXXXX"));
     if (::geteuid() == 0) {
-        // Root ignores permissions: run the other copy as an ordinary user.
+        // Root ignores permissions: run the other copy as an ordinary user. The build may lie in
+        // a private folder that user cannot enter, so it gets its own copy of the helper.
+        QVERIFY(open.isValid());
+        QFile::setPermissions(open.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
+                                               QFile::ExeGroup);
+        helper = open.filePath(QStringLiteral("archive_helper"));
+        QVERIFY(QFile::copy(Harness::helperPath(), helper));
+        QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                          QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+        for (const QString &needed : {helper, path}) {
+            if (!Harness::reachableByOthers(needed))
+                QSKIP(qPrintable(QStringLiteral("an ordinary user cannot reach %1: a folder above it is "
+                                                "private (set TMPDIR to an open folder)")
+                                     .arg(needed)));
+        }
         p.setChildProcessModifier([] {
             if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
                 ::_exit(4);
         });
     }
-    p.start(Harness::helperPath(), {QStringLiteral("action"), path, QString::number(R), action});
-    QVERIFY(p.waitForFinished());
+    p.start(helper, {QStringLiteral("action"), path, QString::number(R), action});
+    QVERIFY2(p.waitForFinished(), qPrintable(p.errorString()));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(p.exitCode(), 3);
     QVERIFY(p.readAllStandardError().contains("ArchiveError"));

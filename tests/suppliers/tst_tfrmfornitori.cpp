@@ -45,7 +45,8 @@ QString sample(const StoredField &f)
     if (QLatin1StringView(f.name) == QLatin1StringView("Ricontatta"))
         return QString::fromUtf8("S\u00EC");
     // Cut to the capacity, without a blank at the end (the store would drop it).
-    return (QLatin1StringView(f.name) + QStringLiteral(" & c\u00F2")).left(f.capacity).trimmed();
+    // In capitals: the fields that upper-case what they show would otherwise rewrite it.
+    return (QLatin1StringView(f.name) + QStringLiteral(" & c\u00F2")).toUpper().left(f.capacity).trimmed();
 }
 
 QByteArray expectedRecord()

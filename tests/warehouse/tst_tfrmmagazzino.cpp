@@ -6,8 +6,6 @@
 #include "WindowShot.h"
 #include "core/RecordFile.h"
 #include "shell/TfrmGuida.h"
-#include "shell/card/CardMessages.h"
-#include "warehouse/ItemFigures.h"
 #include "warehouse/MagazzinoRecord.h"
 #include "warehouse/TfrmDatiPneumatici.h"
 #include "warehouse/TfrmGiacenza.h"
@@ -99,6 +97,25 @@ const QStringList kHidden = {
     QStringLiteral("memOnde"),    QStringLiteral("lblFile01"),   QStringLiteral("lblFile02"),
     QStringLiteral("lblFile03"),  QStringLiteral("lblDesc01"),   QStringLiteral("lblDesc02"),
     QStringLiteral("lblDesc03"),  QStringLiteral("lblCartella"), QStringLiteral("lblCartellaDesc")};
+
+// What the card shows, written out here rather than taken from the code that shows it.
+const QString kMissingCode =
+    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il codice articolo.");
+const QString kCalcolaWarning =
+    QStringLiteral("Attenzione: valori non validi.\r\n\r\nInserire correttamente il "
+                   "prezzo e l'aliquota IVA prima di premere il pulsante Calcola.");
+const QString kScorporaWarning =
+    QStringLiteral("Attenzione: valori non validi.\r\n\r\nInserire correttamente il prezzo IVA inclusa e "
+                   "l'aliquota IVA prima di premere il pulsante Scorpora.");
+const QString kArchiveAccess = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
+    "i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+const QString kChangesSaved =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kDuplicated =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine "
+                   "premere Salva per inserire la scheda in archivio.");
 
 // A desktop whose open operation fails outright.
 class FailingShell : public ShellService
@@ -263,7 +280,7 @@ private Q_SLOTS:
         f.edit(QStringLiteral("txtSottoscorta"))->setText(sottoscorta);
         click(&f.card, QStringLiteral("cmdSalva"));
 
-        QCOMPARE(f.messages().lastText(), CardMessages::inserted());
+        QCOMPARE(f.messages().lastText(), kInserted);
         const Record r = f.stored(1);
         QTEST(r.text(Magazzino::Prezzo_con_Iva), "storedConIva");
         QTEST(r.text(Magazzino::Valore), "storedValore");
@@ -282,7 +299,7 @@ private Q_SLOTS:
         click(&f.card, QStringLiteral("cmdPrimo"));
         f.edit(QStringLiteral("txtPrezzo"))->setText(QStringLiteral("100"));
         click(&f.card, QStringLiteral("cmdSalva"));
-        QCOMPARE(f.messages().lastText(), CardMessages::changesSaved());
+        QCOMPARE(f.messages().lastText(), kChangesSaved);
         QCOMPARE(f.position(), QStringLiteral("1"));
         const QByteArray after = f.file();
         QCOMPARE(after.size(), 2 * R);
@@ -303,17 +320,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("focus");
         QTest::newRow("no code") << ""
                                  << "1"
-                                 << "1" << ItemFigures::missingCodeWarning() << "txtCodice";
+                                 << "1" << kMissingCode << "txtCodice";
         QTest::newRow("code of blanks only") << "   "
                                              << "1"
-                                             << "1" << ItemFigures::missingCodeWarning() << "txtCodice";
-        QTest::newRow("price that does not parse")
-            << "A1"
-            << "1,2,3"
-            << "1" << ItemFigures::calcolaWarning() << "txtPrezzo_con_Iva";
+                                             << "1" << kMissingCode << "txtCodice";
+        QTest::newRow("price that does not parse") << "A1"
+                                                   << "1,2,3"
+                                                   << "1" << kCalcolaWarning << "txtPrezzo_con_Iva";
         QTest::newRow("stock that does not parse") << "A1"
                                                    << "1"
-                                                   << "tre" << CardMessages::archiveAccess() << "txtNote";
+                                                   << "tre" << kArchiveAccess << "txtNote";
     }
     void saveWritesNothingWhenTheCardCannotBeComputed()
     {
@@ -362,7 +378,7 @@ private Q_SLOTS:
         }
         QCOMPARE(f.messages().shown.size(), 1);
         QCOMPARE(f.messages().shown[0].kind, MessageKind::Warning);
-        QCOMPARE(f.messages().shown[0].text, CardMessages::archiveAccess());
+        QCOMPARE(f.messages().shown[0].text, kArchiveAccess);
         QCOMPARE(f.text(QStringLiteral("txtNote")), QStringLiteral("da riordinare"));
         QCOMPARE(f.text(QStringLiteral("txtCodice")), QStringLiteral("PN-205"));
         // Duplicate has turned the card into a new one before it reaches the file.
@@ -381,7 +397,7 @@ private Q_SLOTS:
         click(&f.card, QStringLiteral("cmdDuplica"));
         QCOMPARE(f.messages().shown.size(), 1);
         QCOMPARE(f.messages().shown[0].kind, MessageKind::Information);
-        QCOMPARE(f.messages().shown[0].text, CardMessages::duplicated());
+        QCOMPARE(f.messages().shown[0].text, kDuplicated);
         QCOMPARE(f.position(), QString());
         QCOMPARE(f.focused(), QStringLiteral("txtCodice"));
         for (const QString &name : kHidden.mid(4))
@@ -389,7 +405,7 @@ private Q_SLOTS:
         QCOMPARE(f.label(QStringLiteral("memConsumo")), QStringLiteral("55"));
 
         click(&f.card, QStringLiteral("cmdSalva"));
-        QCOMPARE(f.messages().lastText(), CardMessages::inserted());
+        QCOMPARE(f.messages().lastText(), kInserted);
         QCOMPARE(f.position(), QStringLiteral("3"));
         const QByteArray after = f.file();
         QCOMPARE(after.size(), 3 * R);
@@ -442,14 +458,14 @@ private Q_SLOTS:
                                                    << "5,00"
                                                    << "0,00"
                                                    << "22"
-                                                   << "5,00" << ItemFigures::calcolaWarning();
+                                                   << "5,00" << kCalcolaWarning;
         QTest::newRow("scorpora, unreadable price with VAT") << "btnScorpora"
                                                              << "3,00"
                                                              << "22"
                                                              << "x"
                                                              << "3,00"
                                                              << "22"
-                                                             << "0,00" << ItemFigures::scorporaWarning();
+                                                             << "0,00" << kScorporaWarning;
     }
     void priceButtons()
     {
@@ -559,6 +575,77 @@ private Q_SLOTS:
         pressEnter(e);
         QVERIFY(QApplication::focusWidget() != e);
         QTEST(e->text(), "shown");
+    }
+
+    // The buttons work on what the field being typed shows once left, as a click elsewhere would
+    // leave it: the picture buttons take no focus.
+    void buttonsFirstLeaveTheFieldBeingTyped_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QStringList>("expected"); // name=text of the card's fields afterwards
+        QTest::newRow("Calcola valore, stock 3,6 with cost 2,50")
+            << "btnValore"
+            << "txtGiacenza"
+            << "3,6" << QStringList{"txtGiacenza=4", "txtCosto=2,50", "txtValore=10,00"};
+        QTest::newRow("Calcola valore, cost 2,5 typed")
+            << "btnValore"
+            << "txtCosto"
+            << "2,5" << QStringList{"txtCosto=2,50", "txtValore=10,00"};
+        QTest::newRow("Calcola, price 10 typed")
+            << "btnCalcola"
+            << "txtPrezzo"
+            << "10" << QStringList{"txtPrezzo=10,00", "txtPrezzo_con_Iva=12,20"};
+        QTest::newRow("Scorpora, price with VAT 122 typed")
+            << "btnScorpora"
+            << "txtPrezzo_con_Iva"
+            << "122" << QStringList{"txtPrezzo_con_Iva=122,00", "txtPrezzo=100,00"};
+    }
+    void buttonsFirstLeaveTheFieldBeingTyped()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        QFETCH(QStringList, expected);
+        Fixture f;
+        f.edit(QStringLiteral("txtCosto"))->setText(QStringLiteral("2,50"));
+        f.edit(QStringLiteral("txtGiacenza"))->setText(QStringLiteral("4"));
+        f.edit(QStringLiteral("txtPercIva"))->setText(QStringLiteral("22"));
+        f.edit(QStringLiteral("txtPrezzo"))->setText(QStringLiteral("10"));
+        f.edit(QStringLiteral("txtPrezzo_con_Iva"))->setText(QStringLiteral("122,00"));
+        QLineEdit *typed = f.edit(field);
+        typed->setFocus();
+        typed->selectAll();
+        typed->insert(pasted);
+        QCOMPARE(typed->text(), pasted);
+        QTest::mouseClick(find<QToolButton>(&f.card, button), Qt::LeftButton);
+        for (const QString &pair : expected) {
+            const QString name = pair.section(u'=', 0, 0);
+            QCOMPARE(name + u'=' + f.text(name), pair);
+        }
+        QVERIFY(f.messages().shown.isEmpty());
+    }
+
+    void stockButtonsOpenOnTheLeftStock_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("+") << "btnAggiungi";
+        QTest::newRow("-") << "btnSottrai";
+    }
+    void stockButtonsOpenOnTheLeftStock()
+    {
+        QFETCH(QString, button);
+        Fixture f;
+        QLineEdit *stock = f.edit(QStringLiteral("txtGiacenza"));
+        stock->setFocus();
+        stock->insert(QStringLiteral("3,6"));
+        QString opening;
+        withNextModal(
+            [&] { QTest::mouseClick(find<QToolButton>(&f.card, button), Qt::LeftButton); },
+            [&](QDialog *modal) { opening = find<QLineEdit>(modal, QStringLiteral("txtGiacenza"))->text(); });
+        QCOMPARE(opening, QStringLiteral("4"));
+        QCOMPARE(stock->text(), QStringLiteral("4"));
     }
 
     void keyFiltersAndEnterRing()

@@ -6,6 +6,7 @@
 #include "CardWindow.h"
 #include "HintLine.h"
 #include "KeyFilters.h"
+#include "LeaveRule.h"
 #include "TextRuleWatcher.h"
 
 #include <QCheckBox>
@@ -326,6 +327,8 @@ void CardWindow::bindField(int field, QWidget *control, const FieldOptions &opti
             control->installEventFilter(filter);
         if (edit && options.text)
             new TextRuleWatcher(edit, control, options.text, control);
+        if (edit && options.onLeave)
+            LeaveRule::install(edit, options.onLeave, control);
         m_highlighter->watch(control);
         if (!m_firstField)
             m_firstField = control;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The fixed texts that every card window shows.
 namespace CardMessages {
@@ -37,6 +38,13 @@ inline QString changedElsewhere()
 {
     return QStringLiteral("Attenzione: la scheda \u00E8 stata modificata da un'altra postazione dopo "
                           "essere stata caricata.\n\r\n\rSi vuole sovrascriverla con i dati visualizzati?");
+}
+// `field` is the field's caption, `characters` the refused ones as the user typed them.
+inline QString unstorableCharacters(const QString &field, const QStringList &characters)
+{
+    return QStringLiteral("Attenzione: il campo \"%1\" contiene caratteri che l'archivio non pu\u00F2 "
+                          "memorizzare (%2).")
+        .arg(field, characters.join(u' '));
 }
 inline QString ready()
 {

@@ -4,6 +4,7 @@
 
 #include <QFlags>
 #include <QString>
+#include <functional>
 
 // What a typed key may put into a field. Only typed keys are filtered: pasted text, text loaded
 // from a record and text set by another window pass unchanged.
@@ -41,6 +42,7 @@ inline constexpr TextRules TrimUpperAlsoOnLeave =
 //   {KeyRule::Restricted, TextRuleSets::TrimUpper}
 //   FieldOptions().withDefault(QStringLiteral("0,00"))
 //   FieldOptions().clearedOnDuplicate()
+//   FieldOptions(KeyRule::Digits).rewrittenOnLeave(ItemFigures::leaveInteger)
 struct FieldOptions
 {
     FieldOptions(KeyRule keyRule = KeyRule::Free, TextRules textRules = {}) : keys(keyRule), text(textRules)
@@ -53,6 +55,8 @@ struct FieldOptions
     bool clearOnDuplicate = false; // Duplicate empties it (attachments, the item's folder)
     bool keepOnNew = false;        // New leaves it alone (the quote's issuer panel)
     bool inEnterChain = true;      // edits and combos only; check boxes never are
+    // Rewrites the text when the user leaves the field (LeaveRule), after the text rules.
+    std::function<QString(const QString &)> onLeave;
 
     FieldOptions withDefault(const QString &text) const
     {
@@ -70,6 +74,12 @@ struct FieldOptions
     {
         auto o = *this;
         o.keepOnNew = true;
+        return o;
+    }
+    FieldOptions rewrittenOnLeave(std::function<QString(const QString &)> rewrite) const
+    {
+        auto o = *this;
+        o.onLeave = std::move(rewrite);
         return o;
     }
     FieldOptions outOfEnterChain() const

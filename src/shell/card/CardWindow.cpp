@@ -3,14 +3,17 @@
 
 #include "core/ArchiveError.h"
 #include "core/TextField.h"
+#include "core/Win1252.h"
 #include "platform/Platform.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QShowEvent>
 
 CommandSpec CommandSpec::of(const char *name, const char *icon, const char *word, const char *hint)
 {
-    return {QLatin1StringView(name), QLatin1StringView(icon), QString::fromUtf8(word), QString::fromUtf8(hint)};
+    return {QLatin1StringView(name), QLatin1StringView(icon), QString::fromUtf8(word),
+            QString::fromUtf8(hint)};
 }
 
 QString CardWindow::archivePath() const
@@ -222,10 +225,41 @@ bool CardWindow::checkMandatory()
     return true;
 }
 
+QString CardWindow::fieldCaption(int field) const
+{
+    QWidget *w = control(field);
+    for (const QLabel *label : findChildren<QLabel *>()) {
+        if (label->buddy() == w) {
+            QString caption = label->text().remove(u'&');
+            while (!caption.isEmpty() && (caption.back() == u':' || caption.back().isSpace()))
+                caption.chop(1);
+            return caption.trimmed();
+        }
+    }
+    if (const auto *check = qobject_cast<const QCheckBox *>(w))
+        return check->text();
+    return recordLayout().name(field);
+}
+
+// The code page would turn what it cannot hold into "?": the user decides what to write instead.
+bool CardWindow::checkStorable()
+{
+    for (const CardBindings::Binding &b : m_bindings.all()) {
+        const QStringList refused = Win1252::unencodable(TextField::trim(CardBindings::text(b.widget)));
+        if (refused.isEmpty())
+            continue;
+        notify(MessageKind::Warning, CardMessages::unstorableCharacters(fieldCaption(b.field), refused));
+        if (b.widget->isVisibleTo(this) && b.widget->focusPolicy() != Qt::NoFocus)
+            b.widget->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
 void CardWindow::cmdSalvaClick()
 {
     prepareSave();
-    if (!checkMandatory() || !validateSave())
+    if (!checkMandatory() || !checkStorable() || !validateSave())
         return;
     Record record = m_buffer; // fields no control edits are carried as they were read
     m_bindings.fill(record);

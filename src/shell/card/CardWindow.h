@@ -25,6 +25,8 @@
 //   4. Mandatory fields in check order: addMandatory(field, warning).
 //   5. finishCard(): tab order and Enter chain (binding order; setEnterTarget() for exceptions),
 //      focus frames, hint line.
+// Save refuses a field holding characters the archive cannot store (and the key filters refuse
+// typing them), naming the field by its label.
 // Hooks (all optional): clearCard (New's emptying), newCard (New), cardShown (each show from the
 // menu), prepareSave (before the mandatory checks), validateSave (after them; false stops the
 // save), completeRecord (fields composed from others), afterLoad, afterDuplicate, archivePath.
@@ -177,6 +179,8 @@ private:
     void setPosition(std::optional<qint64> position);
     std::optional<qint64> shownPosition(bool *valid) const;
     bool checkMandatory();
+    bool checkStorable();
+    QString fieldCaption(int field) const;
     void loadInto(const Archive::Loaded &loaded);
     void forgetLoaded();
     void navigateTo(CardOp op, const std::function<std::optional<Archive::Loaded>(const Archive &)> &read,

@@ -1,5 +1,7 @@
 #include "KeyFilters.h"
 
+#include "core/Win1252.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -28,7 +30,7 @@ KeyFilter *KeyFilter::create(KeyRule rule, QObject *parent)
 {
     switch (rule) {
     case KeyRule::Free:
-        return nullptr;
+        return new StorableTextFilter(parent);
     case KeyRule::Digits:
         return new DigitsOnlyFilter(parent);
     case KeyRule::DigitsComma:
@@ -56,6 +58,9 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
     } else {
         return QObject::eventFilter(watched, event);
     }
+    // A character the archive cannot hold is refused in every field, whatever its rule.
+    if (!Win1252::canEncode(typed))
+        return true;
     for (const QChar c : typed) {
         if (c.isPrint() && !accepts(c))
             return true;

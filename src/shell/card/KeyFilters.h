@@ -12,12 +12,23 @@ class KeyFilter : public QObject
     Q_OBJECT
 public:
     using QObject::QObject;
-    // The filter for a rule; nullptr for KeyRule::Free.
+    // The filter for a rule. Every filter also refuses the characters the archive cannot store.
     static KeyFilter *create(KeyRule rule, QObject *parent);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     virtual bool accepts(QChar c) const = 0;
+};
+
+// Any character the archive can store.
+class StorableTextFilter : public KeyFilter
+{
+    Q_OBJECT
+public:
+    using KeyFilter::KeyFilter;
+
+protected:
+    bool accepts(QChar) const override { return true; }
 };
 
 class DigitsOnlyFilter : public KeyFilter

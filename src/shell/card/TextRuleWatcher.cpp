@@ -1,20 +1,26 @@
 #include "TextRuleWatcher.h"
 
+#include "LeaveRule.h"
 #include "core/TextField.h"
 
-#include <QEvent>
 #include <QLineEdit>
 
 TextRuleWatcher::TextRuleWatcher(QLineEdit *edit, QWidget *focusTarget, TextRules rules, QObject *parent)
     : QObject(parent), m_edit(edit), m_rules(rules)
 {
+    // Every change, typed or set by the program (a loaded record), so what the card shows is
+    // what Save stores.
     if (rules & (TextRule::TrimOnChange | TextRule::UpperOnChange)) {
-        connect(edit, &QLineEdit::textEdited, this, [this] {
+        connect(edit, &QLineEdit::textChanged, this, [this] {
             apply(m_rules.testFlag(TextRule::TrimOnChange), m_rules.testFlag(TextRule::UpperOnChange));
         });
     }
-    if (rules & (TextRule::TrimOnLeave | TextRule::UpperOnLeave))
-        focusTarget->installEventFilter(this);
+    if (rules & (TextRule::TrimOnLeave | TextRule::UpperOnLeave)) {
+        const bool trim = rules.testFlag(TextRule::TrimOnLeave);
+        const bool upper = rules.testFlag(TextRule::UpperOnLeave);
+        LeaveRule::install(
+            edit, [trim, upper](const QString &text) { return rewrite(text, trim, upper); }, focusTarget);
+    }
 }
 
 QString TextRuleWatcher::rewrite(QStringView text, bool trim, bool upper)
@@ -47,11 +53,4 @@ void TextRuleWatcher::apply(bool trim, bool upper)
     const qsizetype cursor = qBound<qsizetype>(0, m_edit->cursorPosition() - leading, after.size());
     m_edit->setText(after);
     m_edit->setCursorPosition(int(cursor));
-}
-
-bool TextRuleWatcher::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusOut)
-        apply(m_rules.testFlag(TextRule::TrimOnLeave), m_rules.testFlag(TextRule::UpperOnLeave));
-    return QObject::eventFilter(watched, event);
 }

@@ -8,8 +8,8 @@
 class QLineEdit;
 class QWidget;
 
-// Applies a field's text rules: after each change the user makes (typing, pasting, cutting) and
-// when the field loses the focus. Text set from code (a loaded record) is left as it is.
+// Applies a field's text rules: after each change of its text, typed, pasted or set by the program
+// (a loaded record), and when the user leaves the field (LeaveRule).
 class TextRuleWatcher : public QObject
 {
     Q_OBJECT
@@ -19,9 +19,6 @@ public:
     TextRuleWatcher(QLineEdit *edit, QWidget *focusTarget, TextRules rules, QObject *parent);
 
     static QString rewrite(QStringView text, bool trim, bool upper);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void apply(bool trim, bool upper);
