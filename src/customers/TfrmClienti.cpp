@@ -1,5 +1,6 @@
 #include "TfrmClienti.h"
 
+#include "services/CardPrintCommands.h"
 #include "ClientiRecord.h"
 #include "shell/card/CardSection.h"
 
@@ -35,6 +36,7 @@ TfrmClienti::TfrmClienti(QWidget *parent)
         Nome,
         QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome del cliente."));
     finishCard();
+    CardPrint::attach(*this, QStringLiteral("customers"));
 }
 
 void TfrmClienti::addSections()

@@ -1,5 +1,6 @@
 // The deadline card: the fields of one record of the open year's file, its save checks, and the
 // switch between the start panel and the card.
+#include "services/CardPrintCommands.h"
 #include "TfrmScadenzario.h"
 
 #include "ScadenzarioRecord.h"
@@ -84,6 +85,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget *parent) : CardWindow(cardConfig(), par
     addSections();
     addStartPanel();
     finishCard();
+    CardPrint::attach(*this, QStringLiteral("deadlines"));
 }
 
 QString TfrmScadenzario::archivePath() const
@@ -94,6 +96,11 @@ QString TfrmScadenzario::archivePath() const
 QString TfrmScadenzario::openYear() const
 {
     return lblAnno->text();
+}
+
+QString TfrmScadenzario::shownText(int field) const
+{
+    return field == Anno ? openYear() : CardWindow::shownText(field);
 }
 
 bool TfrmScadenzario::startPanelShown() const

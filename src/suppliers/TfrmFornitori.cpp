@@ -1,5 +1,6 @@
 #include "TfrmFornitori.h"
 
+#include "services/CardPrintCommands.h"
 #include "FornitoriRecord.h"
 #include "shell/card/CardSection.h"
 
@@ -31,6 +32,7 @@ TfrmFornitori::TfrmFornitori(QWidget *parent)
     addMandatory(Ditta, QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare la "
                                        "denominazione della Ditta fornitrice."));
     finishCard();
+    CardPrint::attach(*this, QStringLiteral("suppliers"));
 }
 
 void TfrmFornitori::addSections()

@@ -1,5 +1,6 @@
 #include "TfrmMagazzino.h"
 
+#include "services/CardPrintCommands.h"
 #include "ItemFigures.h"
 #include "MagazzinoRecord.h"
 #include "TfrmDatiPneumatici.h"
@@ -136,6 +137,7 @@ TfrmMagazzino::TfrmMagazzino(QWidget *parent) : CardWindow(magazzinoConfig(), pa
     addMandatory(Codice, ItemFigures::missingCodeWarning());
     normaliseOnLeave();
     finishCard();
+    CardPrint::attach(*this, QStringLiteral("items"));
 }
 
 void TfrmMagazzino::addCommands()
