@@ -1,7 +1,7 @@
 #include "TfrmClienti.h"
 
-#include "services/CardPrintCommands.h"
 #include "ClientiRecord.h"
+#include "services/CardPrintCommands.h"
 #include "shell/card/CardSection.h"
 
 #include <QGridLayout>

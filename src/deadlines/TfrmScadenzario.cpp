@@ -1,12 +1,12 @@
 // The deadline card: the fields of one record of the open year's file, its save checks, and the
 // switch between the start panel and the card.
-#include "services/CardPrintCommands.h"
 #include "TfrmScadenzario.h"
 
 #include "ScadenzarioRecord.h"
 #include "ScadenzarioRules.h"
 #include "checks/CheckWindows.h"
 #include "core/TextField.h"
+#include "services/CardPrintCommands.h"
 #include "shell/card/CardSection.h"
 
 #include <QCloseEvent>

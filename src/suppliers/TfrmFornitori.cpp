@@ -1,7 +1,7 @@
 #include "TfrmFornitori.h"
 
-#include "services/CardPrintCommands.h"
 #include "FornitoriRecord.h"
+#include "services/CardPrintCommands.h"
 #include "shell/card/CardSection.h"
 
 #include <QGridLayout>

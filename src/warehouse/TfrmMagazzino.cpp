@@ -1,11 +1,11 @@
 #include "TfrmMagazzino.h"
 
-#include "services/CardPrintCommands.h"
 #include "ItemFigures.h"
 #include "MagazzinoRecord.h"
 #include "TfrmDatiPneumatici.h"
 #include "TfrmGiacenza.h"
 #include "core/TextField.h"
+#include "services/CardPrintCommands.h"
 #include "services/TfrmAllegaCartella.h"
 #include "shell/TMisc.h"
 #include "shell/card/CardSection.h"
