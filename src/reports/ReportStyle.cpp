@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <memory>
 
 namespace ReportFonts {
 
@@ -22,8 +23,28 @@ const QImage &measureDevice()
     return device;
 }
 
-} // namespace
+// A list prints thousands of lines in one style: its metrics are made once, not per line.
+const QFontMetricsF &metrics(const TextStyle &style)
+{
+    struct Cached
+    {
+        QString family;
+        double points = 0;
+        bool bold = false;
+        std::unique_ptr<QFontMetricsF> metrics;
+    };
+    static Cached cached;
+    if (!cached.metrics || cached.family != style.family || cached.points != style.points ||
+        cached.bold != style.bold) {
+        cached.family = style.family;
+        cached.points = style.points;
+        cached.bold = style.bold;
+        cached.metrics = std::make_unique<QFontMetricsF>(font(style), &measureDevice());
+    }
+    return *cached.metrics;
+}
 
+} // namespace
 QString installedFamily(const QString &designFamily)
 {
     if (designFamily.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0)
@@ -47,24 +68,22 @@ QFont font(const TextStyle &style)
 
 double widthMm(const TextStyle &style, const QString &text)
 {
-    const QFontMetricsF metrics(font(style), &measureDevice());
-    return metrics.horizontalAdvance(text) * ReportUnits::kMmPerInch / kMeasureDpi;
+    return metrics(style).horizontalAdvance(text) * ReportUnits::kMmPerInch / kMeasureDpi;
 }
 
 QString fitting(const TextStyle &style, const QString &text, double widthMm)
 {
-    if (ReportFonts::widthMm(style, text) <= widthMm)
+    const double whole = ReportFonts::widthMm(style, text);
+    if (whole <= widthMm)
         return text;
-    // Binary search on the length: widths grow with every character added.
-    qsizetype fits = 0, tooLong = text.size();
-    while (tooLong - fits > 1) {
-        const qsizetype mid = (fits + tooLong) / 2;
-        if (ReportFonts::widthMm(style, text.left(mid)) <= widthMm)
-            fits = mid;
-        else
-            tooLong = mid;
-    }
-    return text.left(fits);
+    // Start from the proportional guess (exact for fixed-pitch lines), then step to the longest
+    // start that fits: a few measures per line, however long the line.
+    qsizetype n = qsizetype(text.size() * widthMm / whole);
+    while (n > 0 && ReportFonts::widthMm(style, text.left(n)) > widthMm)
+        --n;
+    while (n < text.size() && ReportFonts::widthMm(style, text.left(n + 1)) <= widthMm)
+        ++n;
+    return text.left(n);
 }
 
 } // namespace ReportFonts
