@@ -1,6 +1,7 @@
 #include "PdfText.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "reports/CardReport.h"
 #include "reports/ListReport.h"
 #include "reports/QtReportOutput.h"
 #include "reports/ReportPreview.h"
@@ -40,6 +41,7 @@ class TestReportPreview : public QObject
 private Q_SLOTS:
     void initTestCase() { ShellLook::applyProgramLook(); }
     void showsEveryPageWithThumbnails();
+    void cardShowsWholeAtFullSize();
     void printerGetsThePagesOfItsRange_data();
     void printerGetsThePagesOfItsRange();
 };
@@ -71,6 +73,25 @@ void TestReportPreview::showsEveryPageWithThumbnails()
     WindowShot::keep(&preview, QStringLiteral("report-preview-fit"), QSize(1366, 768));
     trigger(&preview, "actChiudi");
     QVERIFY(!preview.isVisible());
+}
+
+void TestReportPreview::cardShowsWholeAtFullSize()
+{
+    ReportDesign design = CardReport::design();
+    CardReport::fill(design, QStringLiteral("SCHEDA ANAGRAFICA CLIENTE"),
+                     {{QStringLiteral("Cognome e nome:"), QStringLiteral("Rossi Mario")},
+                      {QStringLiteral("Data di nascita:"), QStringLiteral("12/05/1970")}},
+                     QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
+    ReportPreview preview(design.prepare(QDate(2024, 3, 5)));
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    QCOMPARE(preview.pageCount(), 1);
+    trigger(&preview, "actSuccessiva");
+    QCOMPARE(preview.currentPage(), 1);
+    trigger(&preview, "actZoom100");
+    WindowShot::keep(&preview, QStringLiteral("card-preview-100"), QSize(1366, 768));
+    trigger(&preview, "actPaginaIntera");
+    WindowShot::keep(&preview, QStringLiteral("card-preview-fit"), QSize(1366, 768));
 }
 
 void TestReportPreview::printerGetsThePagesOfItsRange_data()
