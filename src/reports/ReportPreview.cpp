@@ -4,12 +4,14 @@
 #include "ReportPainter.h"
 
 #include <QAction>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -71,7 +73,10 @@ QWidget *ReportPreview::buildToolBar()
     bar->addSeparator();
     add("actZoomPiu", "zoom-in", QStringLiteral("Ingrandisci"), [this] { m_preview->zoomIn(1.25); });
     add("actZoomMeno", "zoom-out", QStringLiteral("Riduci"), [this] { m_preview->zoomOut(1.25); });
-    add("actZoom100", "zoom-original", QStringLiteral("100%"), [this] { m_preview->setZoomFactor(1.0); });
+    add("actZoom100", "zoom-original", QStringLiteral("100%"), [this] {
+        m_preview->setZoomFactor(1.0);
+        showTopOfPage();
+    });
     add("actLarghezza", "zoom-fit-width", QStringLiteral("Larghezza pagina"),
         [this] { m_preview->fitToWidth(); });
     add("actPaginaIntera", "zoom-fit-best", QStringLiteral("Pagina intera"),
@@ -139,6 +144,16 @@ void ReportPreview::pageChanged()
     m_pageLabel->setText(QStringLiteral("Pagina %1 di %2").arg(currentPage()).arg(pageCount()));
     QSignalBlocker block(m_thumbnails);
     m_thumbnails->setCurrentRow(currentPage() - 1);
+}
+
+// At full size a page is taller than the window: show it from its top, where reading starts.
+void ReportPreview::showTopOfPage()
+{
+    if (auto *view = m_preview->findChild<QGraphicsView *>()) {
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+    }
+    showPage(currentPage());
 }
 
 void ReportPreview::printReport()

@@ -31,6 +31,7 @@ private:
     QWidget *buildToolBar();
     QListWidget *buildThumbnails();
     void pageChanged();
+    void showTopOfPage();
 
     PreparedReport m_report;
     std::unique_ptr<QPrinter> m_printer;
