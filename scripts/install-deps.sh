@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
-  libgl1-mesa-dev fonts-liberation2 breeze-icon-theme poppler-utils qt6-translations-l10n
+  libgl1-mesa-dev fonts-liberation2 fonts-dejavu-core breeze-icon-theme poppler-utils qt6-translations-l10n
   gstreamer1.0-plugins-good
 )
 if [ "${QUADRIVO_EXTRA_PACKAGES:-}" != "" ]; then

@@ -1,6 +1,7 @@
 #include "ToolCommands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 
 namespace {
 
@@ -18,16 +19,37 @@ const char kHelp[] =
     "  check KIND TEXT    check an identifier; KIND is codfisc, partitaiva, carta or iban\n"
     "  totals FILE.pre    recompute the totals of every quote of a year file and compare them\n"
     "                     with the stored ones\n"
+    "  pdf KIND FILE POS OUT.pdf\n"
+    "                     write the card of the record at POS (from 1) as its card window prints\n"
+    "                     it; KIND is customers, suppliers, items or deadlines\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 clean, 1 something found (or a warning), 2 usage or access error.\n";
+
+// The offscreen platform's notes about the desktop session are no business of a command's output.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths:")))
+        return;
+    ToolOutput::err(message);
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Reports measure and draw text, which needs the GUI application; no display is used.
+    const bool drawing = argc > 1 && qstrcmp(argv[1], "pdf") == 0;
+    if (drawing)
+        qInstallMessageHandler(quietPlatformNotes);
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app;
+    if (drawing)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QStringLiteral("--help") || args.first() == QStringLiteral("-h")) {
         std::fputs(kHelp, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
@@ -41,6 +63,8 @@ int main(int argc, char *argv[])
         return runCheck(args);
     if (command == QStringLiteral("totals"))
         return runTotals(args);
+    if (command == QStringLiteral("pdf"))
+        return runPdf(args);
     ToolOutput::err(QStringLiteral("quadrivo-tool: unknown command '%1' (see --help)").arg(command));
     return 2;
 }

@@ -1,6 +1,7 @@
 #include "Areas.h"
 #include "platform/QtPlatform.h"
 #include "services/Services.h"
+#include "reports/QtReportOutput.h"
 #include "shell/ShellLook.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -40,12 +41,14 @@ int main(int argc, char *argv[])
     QtFileDialogService fileDialogs;
     SystemClock clock;
     QtSoundPlayer sound;
+    QtReportOutput reports;
     Environment e;
     e.messages = &messages;
     e.shell = &shell;
     e.fileDialogs = &fileDialogs;
     e.clock = &clock;
     e.sound = &sound;
+    e.reports = &reports;
     e.programFolder = QCoreApplication::applicationDirPath();
     Environment::install(e);
 

@@ -114,6 +114,11 @@ void TfrmScadenzario::afterDuplicate()
     lblAnno->setText(m_openYear);
 }
 
+QString TfrmScadenzario::shownText(int field) const
+{
+    return field == Anno ? openYear() : CardWindow::shownText(field);
+}
+
 bool TfrmScadenzario::startPanelShown() const
 {
     return !panAvvio->isHidden();

@@ -22,6 +22,8 @@ public:
     QString archivePath() const override;
     QString openYear() const;
     bool startPanelShown() const;
+    // The year shows in its own label, not in a field of the card.
+    QString shownText(int field) const override;
 
 public Q_SLOTS:
     void btnApriClick();

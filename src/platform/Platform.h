@@ -4,6 +4,7 @@
 #include <QString>
 
 class QWidget;
+struct PreparedReport;
 
 // Everything that leaves the process or waits on the user goes through these seams, so windows
 // run in tests offscreen with recording doubles and never block on a modal box.
@@ -55,6 +56,21 @@ public:
     virtual void playOnce(const QString &file) = 0;
 };
 
+// Where prepared reports go: the printer, the preview window, a PDF file.
+class ReportOutput
+{
+public:
+    virtual ~ReportOutput() = default;
+    // The print dialog with the default printer chosen, then the printer. Cancelling prints
+    // nothing and reports nothing.
+    virtual void print(QWidget *parent, const PreparedReport &report) = 0;
+    // The modal preview window; printing from it prints these same pages.
+    virtual void preview(QWidget *parent, const PreparedReport &report) = 0;
+    // A PDF at `path`, no dialog; a file of that name is replaced only by a complete document.
+    // False when it could not be written (the earlier file then stays as it was).
+    virtual bool writePdf(const PreparedReport &report, const QString &path) = 0;
+};
+
 // The one place windows take their seams from: set up by main() or by a test.
 struct Environment
 {
@@ -63,6 +79,7 @@ struct Environment
     FileDialogService *fileDialogs = nullptr;
     Clock *clock = nullptr;
     SoundPlayer *sound = nullptr;
+    ReportOutput *reports = nullptr;
     QString programFolder; // no trailing separator
 
     static Environment &current();

@@ -1,8 +1,8 @@
 #include "Services.h"
 
-#include "shell/card/CardServices.h"
+#include "CardPrintCommands.h"
 
 void registerServices()
 {
-    // Each service adds its registration here.
+    CardPrint::registerServices();
 }

@@ -696,12 +696,13 @@ void TestScadenzarioWindow::laterServicesAreVisiblyDisabled()
         QVERIFY2(w->isVisible() && !w->isEnabled(), name);
     }
     f.openYear(QStringLiteral("2024"));
-    for (const char *name : {"impPag", "cmdTrova", "cmdImporta", "cmdStampa", "cmdEsporta", "cmdDaConfermare",
-                             "cmdDaEffettuare", "cmdEffettuate"}) {
+    for (const char *name :
+         {"impPag", "cmdTrova", "cmdEsporta", "cmdDaConfermare", "cmdDaEffettuare", "cmdEffettuate"}) {
         QWidget *w = f.get(QLatin1StringView(name));
         QVERIFY2(w->isVisible() && !w->isEnabled(), name);
     }
-    for (const char *name : {"cmdNuovo", "cmdDuplica", "cmdSalva", "cmdGuida", "cmdEsci", "btnCodFisc"})
+    for (const char *name : {"cmdNuovo", "cmdDuplica", "cmdSalva", "cmdGuida", "cmdEsci", "btnCodFisc",
+                             "cmdImporta", "cmdStampa"})
         QVERIFY2(f.get(QLatin1StringView(name))->isEnabled(), name);
 }
 

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 
 #include "services/Services.h"
+#include "reports/PdfFile.h"
 
 #include <QtTest>
 
@@ -36,6 +37,23 @@ QString ScriptedFileDialogs::getSaveFileName(QWidget *parent, const QString &tit
     return getOpenFileName(parent, title, path, filter);
 }
 
+void RecordingReports::print(QWidget *, const PreparedReport &report)
+{
+    printed << report;
+}
+
+void RecordingReports::preview(QWidget *, const PreparedReport &report)
+{
+    previewed << report;
+}
+
+bool RecordingReports::writePdf(const PreparedReport &report, const QString &path)
+{
+    pdfs << report;
+    pdfPaths << path;
+    return PdfFile::write(report, path);
+}
+
 FakePlatform::FakePlatform()
 {
     Environment e = Environment::current();
@@ -44,6 +62,7 @@ FakePlatform::FakePlatform()
     e.fileDialogs = &fileDialogs;
     e.clock = &clock;
     e.sound = &sound;
+    e.reports = &reports;
     Environment::install(e);
     registerServices();
 }
@@ -56,5 +75,6 @@ FakePlatform::~FakePlatform()
     e.fileDialogs = nullptr;
     e.clock = nullptr;
     e.sound = nullptr;
+    e.reports = nullptr;
     Environment::install(e);
 }

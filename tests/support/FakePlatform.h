@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "reports/ReportItem.h"
 
 #include <QList>
 #include <QStringList>
-
 #include <deque>
 
 // Recording doubles of the platform seams. A question or a file dialog that the test did not
@@ -22,9 +22,13 @@ public:
     bool ask(QWidget *parent, const QString &text) override;
 
     void answerNext(bool yes) { m_answers.push_back(yes); }
-    QList<ShownMessage> shown;  // notices, in order
-    QStringList questions;      // questions, in order
-    void clear() { shown.clear(); questions.clear(); }
+    QList<ShownMessage> shown; // notices, in order
+    QStringList questions;     // questions, in order
+    void clear()
+    {
+        shown.clear();
+        questions.clear();
+    }
     // The last notice's text, or an empty text.
     QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
 
@@ -71,6 +75,21 @@ public:
     QStringList played;
 };
 
+// Keeps every report sent to the printer or the preview; PDFs are really written (with the
+// program's writer), so tests read them back, unless the next write is told to fail.
+class RecordingReports : public ReportOutput
+{
+public:
+    void print(QWidget *parent, const PreparedReport &report) override;
+    void preview(QWidget *parent, const PreparedReport &report) override;
+    bool writePdf(const PreparedReport &report, const QString &path) override;
+
+    QList<PreparedReport> printed;
+    QList<PreparedReport> previewed;
+    QList<PreparedReport> pdfs;
+    QStringList pdfPaths;
+};
+
 // Owns one of each double and installs them (keeping the program folder already set).
 class FakePlatform
 {
@@ -82,4 +101,5 @@ public:
     ScriptedFileDialogs fileDialogs;
     FixedClock clock;
     RecordingSound sound;
+    RecordingReports reports;
 };

@@ -878,8 +878,8 @@ private Q_SLOTS:
         QTest::newRow("cmdFile") << "cmdFile" << true << "Allega file alla scheda corrente.";
         QTest::newRow("cmdSalva") << "cmdSalva" << true << "Salva la scheda corrente in archivio.";
         QTest::newRow("cmdTrova") << "cmdTrova" << false << "Trova una scheda in archivio.";
-        QTest::newRow("cmdStampa") << "cmdStampa" << false << "Stampa la scheda corrente.";
-        QTest::newRow("cmdPDF") << "cmdPDF" << false << "Esporta la scheda in formato PDF.";
+        QTest::newRow("cmdStampa") << "cmdStampa" << true << "Stampa la scheda corrente.";
+        QTest::newRow("cmdPDF") << "cmdPDF" << true << "Esporta la scheda in formato PDF.";
         QTest::newRow("cmdWeb")
             << "cmdWeb" << true
             << "Cerca sul Web, tramite Google, informazioni relative all'articolo corrente.";

@@ -367,6 +367,12 @@ QWidget *CardWindow::firstField() const
     return m_firstField;
 }
 
+QString CardWindow::shownText(int field) const
+{
+    const QWidget *w = control(field);
+    return w ? CardBindings::text(w) : QString();
+}
+
 void CardWindow::finishCard()
 {
     QList<QWidget *> chain;

@@ -104,6 +104,9 @@ public:
     QWidget *control(int field) const { return m_bindings.widget(field); }
     template <class T> T *control(int field) const { return qobject_cast<T *>(control(field)); }
     QWidget *firstField() const;
+    // The text a field shows on the card (check boxes as "Sì"/"No"); empty for fields without a
+    // control, unless the card shows them elsewhere.
+    virtual QString shownText(int field) const;
     FocusHighlighter *focusHighlighter() const { return m_highlighter; }
 
     // Shows a record that another window read (search, lists) at its position.
