@@ -11,6 +11,7 @@ int runDump(const QStringList &args);
 int runVerify(const QStringList &args);
 int runCheck(const QStringList &args);
 int runTotals(const QStringList &args);
+int runExport(const QStringList &args);
 
 namespace ToolOutput {
 void out(const QString &line); // a line on standard output, UTF-8

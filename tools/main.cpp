@@ -18,6 +18,9 @@ const char kHelp[] =
     "  check KIND TEXT    check an identifier; KIND is codfisc, partitaiva, carta or iban\n"
     "  totals FILE.pre    recompute the totals of every quote of a year file and compare them\n"
     "                     with the stored ones\n"
+    "  export KIND FILE OUT\n"
+    "                     write the spreadsheet file of an archive to OUT, as the export window\n"
+    "                     does; KIND is customers, suppliers, items, quotes or deadlines\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 clean, 1 something found (or a warning), 2 usage or access error.\n";
@@ -41,6 +44,8 @@ int main(int argc, char *argv[])
         return runCheck(args);
     if (command == QStringLiteral("totals"))
         return runTotals(args);
+    if (command == QStringLiteral("export"))
+        return runExport(args);
     ToolOutput::err(QStringLiteral("quadrivo-tool: unknown command '%1' (see --help)").arg(command));
     return 2;
 }
