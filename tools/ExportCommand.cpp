@@ -1,5 +1,4 @@
 #include "ToolCommands.h"
-
 #include "core/Archive.h"
 #include "services/ArchiveKinds.h"
 #include "services/ExportMembers.h"
@@ -36,7 +35,8 @@ int runExport(const QStringList &args)
         return 2;
     }
     try {
-        const ExportTable table = ExportMembers::readArchive(*member, Archive(file, member->layout->recordSize()));
+        const ExportTable table =
+            ExportMembers::readArchive(*member, Archive(file, member->layout->recordSize()));
         if (!ExportMembers::saveFile(table, member->sheetName, out)) {
             err(QStringLiteral("quadrivo-tool: cannot write %1").arg(out));
             return 2;

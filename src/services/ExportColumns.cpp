@@ -1,5 +1,4 @@
 #include "ExportMembers.h"
-
 #include "core/Archive.h"
 #include "customers/ClientiRecord.h"
 #include "deadlines/ScadenzarioRecord.h"
@@ -123,7 +122,8 @@ QList<Column> quoteColumns()
             col("Città", 250, {txtCittaDitta}),
             col("Partita IVA", 150, {txtIvaDitta}),
             col("Codice fiscale", 150, {txtCodFiscDitta}),
-            col("Cognome e nome Cliente", 250, {txtCliente}, false, L, "Cognome e nome o ragione sociale Cliente"),
+            col("Cognome e nome Cliente", 250, {txtCliente}, false, L,
+                "Cognome e nome o ragione sociale Cliente"),
             col("Via e numero civico", 250, {txtViaCliente}),
             col("CAP", 70, {txtCapCliente}),
             col("Città", 250, {txtCittaCliente}),
@@ -180,19 +180,23 @@ const ExportMember *forKind(const QString &kindName)
           QStringLiteral("Clienti.xls"), QStringLiteral("Riepilogo Clienti"), HelpPage::EsportaClienti,
           &Clienti::layout(), customerColumns()}},
         {QStringLiteral("suppliers"),
-         {QStringLiteral("TfrmExpFornitori"), QStringLiteral(" Esporta archivio fornitori in Microsoft Excel"),
-          QStringLiteral("Fornitori.xls"), QStringLiteral("Riepilogo Fornitori"), HelpPage::EsportaFornitori,
-          &Fornitori::layout(), supplierColumns()}},
+         {QStringLiteral("TfrmExpFornitori"),
+          QStringLiteral(" Esporta archivio fornitori in Microsoft Excel"), QStringLiteral("Fornitori.xls"),
+          QStringLiteral("Riepilogo Fornitori"), HelpPage::EsportaFornitori, &Fornitori::layout(),
+          supplierColumns()}},
         {QStringLiteral("items"),
          {QStringLiteral("TfrmExpMagazzino"),
-          QStringLiteral(" Esporta archivio prodotti e servizi in Microsoft Excel"), QStringLiteral("Magazzino.xls"),
-          QStringLiteral("Magazzino"), HelpPage::EsportaMagazzino, &Magazzino::layout(), itemColumns()}},
+          QStringLiteral(" Esporta archivio prodotti e servizi in Microsoft Excel"),
+          QStringLiteral("Magazzino.xls"), QStringLiteral("Magazzino"), HelpPage::EsportaMagazzino,
+          &Magazzino::layout(), itemColumns()}},
         {QStringLiteral("quotes"),
-         {QStringLiteral("TfrmExpPreventivi"), QStringLiteral(" Esporta archivio preventivi in Microsoft Excel"),
-          QStringLiteral("Preventivi.xls"), QStringLiteral("Riepilogo annuale preventivi"),
-          HelpPage::EsportaPreventivi, &Preventivi::layout(), quoteColumns()}},
+         {QStringLiteral("TfrmExpPreventivi"),
+          QStringLiteral(" Esporta archivio preventivi in Microsoft Excel"), QStringLiteral("Preventivi.xls"),
+          QStringLiteral("Riepilogo annuale preventivi"), HelpPage::EsportaPreventivi, &Preventivi::layout(),
+          quoteColumns()}},
         {QStringLiteral("deadlines"),
-         {QStringLiteral("TfrmExpScadenzario"), QStringLiteral(" Esporta archivio Scadenzario e appuntamenti"),
+         {QStringLiteral("TfrmExpScadenzario"),
+          QStringLiteral(" Esporta archivio Scadenzario e appuntamenti"),
           QStringLiteral("Scadenze_e_Appuntamenti.xls"), QStringLiteral("Scadenze e Appuntamenti"),
           HelpPage::EsportaScadenzario, &Scadenzario::layout(), deadlineColumns()}},
     };

@@ -14,7 +14,7 @@ struct ExportMember
 {
     QString objectName; // TfrmExp...
     QString caption;
-    QString fileName;  // in the program folder
+    QString fileName; // in the program folder
     QString sheetName;
     HelpPage helpPage;
     const RecordLayout *layout;

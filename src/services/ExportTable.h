@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QList>
 #include <QString>
-
 #include <functional>
 
 class QIODevice;
@@ -52,7 +51,8 @@ public:
     QByteArrayView storedCell(qint64 row, int column) const
     {
         const qint64 cell = m_rowFirstCell[row] + column;
-        return QByteArrayView(m_bytes.constData() + m_cellStart[cell], m_cellStart[cell + 1] - m_cellStart[cell]);
+        return QByteArrayView(m_bytes.constData() + m_cellStart[cell],
+                              m_cellStart[cell + 1] - m_cellStart[cell]);
     }
     // What the grid shows: the edit when there is one, else the stored value decoded and trimmed.
     QString text(qint64 row, int column) const;
@@ -72,9 +72,9 @@ private:
     const RecordLayout *m_layout;
     QList<Column> m_columns;
     int m_recordSize;
-    QByteArray m_bytes;            // every cell's bytes, row after row
-    QList<qint64> m_cellStart;     // where each cell starts in m_bytes, in append order, plus the end
-    QList<qint64> m_rowFirstCell;  // the index in m_cellStart of each row's first cell, in grid order
+    QByteArray m_bytes;           // every cell's bytes, row after row
+    QList<qint64> m_cellStart;    // where each cell starts in m_bytes, in append order, plus the end
+    QList<qint64> m_rowFirstCell; // the index in m_cellStart of each row's first cell, in grid order
     QList<qint64> m_numbers;
     QHash<quint64, QString> m_edits;
 };
