@@ -6,6 +6,7 @@
 #include "suppliers/FornitoriRecord.h"
 #include "warehouse/MagazzinoRecord.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -216,6 +217,7 @@ QStringList kindNames()
 ExportTable readArchive(const ExportMember &member, const Archive &archive)
 {
     ExportTable table(*member.layout, member.columns);
+    table.reserve(QFileInfo(archive.path()).size() / archive.recordSize());
     archive.scan([&](qint64 index, const char *record) {
         table.append(index + 1, record);
         return true;

@@ -9,15 +9,15 @@
 ExportTable::ExportTable(const RecordLayout &layout, QList<Column> columns)
     : m_layout(&layout), m_columns(std::move(columns)), m_recordSize(layout.recordSize())
 {
-    m_cellStart.append(0);
+    m_cellStart.push_back(0);
 }
 
 void ExportTable::reserve(qint64 rows)
 {
-    m_bytes.reserve(rows * columnCount() * 16);
-    m_cellStart.reserve(rows * columnCount() + 1);
-    m_rowFirstCell.reserve(rows);
-    m_numbers.reserve(rows);
+    m_bytes.reserve(size_t(rows * columnCount() * 12));
+    m_cellStart.reserve(size_t(rows * columnCount() + 1));
+    m_rowFirstCell.reserve(size_t(rows));
+    m_numbers.reserve(size_t(rows));
 }
 
 void ExportTable::appendField(const char *record, int field)
@@ -31,38 +31,39 @@ void ExportTable::appendField(const char *record, int field)
         ++begin;
     while (end > begin && static_cast<unsigned char>(value[end - 1]) <= 32)
         --end;
-    m_bytes.append(value + begin, end - begin);
+    m_bytes.insert(m_bytes.end(), value + begin, value + end);
 }
 
 void ExportTable::append(qint64 number, const char *record)
 {
-    m_rowFirstCell.append(m_cellStart.size() - 1);
-    m_numbers.append(number);
+    m_rowFirstCell.push_back(qint64(m_cellStart.size()) - 1);
+    m_numbers.push_back(number);
     for (const Column &col : std::as_const(m_columns)) {
         if (col.compute) {
-            m_bytes.append(col.compute(record));
+            const QByteArray value = col.compute(record);
+            m_bytes.insert(m_bytes.end(), value.begin(), value.end());
         } else {
             for (qsizetype i = 0; i < col.fields.size(); ++i) {
                 if (i > 0)
-                    m_bytes.append(' ');
+                    m_bytes.push_back(' ');
                 appendField(record, col.fields[i]);
             }
         }
-        m_cellStart.append(m_bytes.size());
+        m_cellStart.push_back(qint64(m_bytes.size()));
     }
 }
 
 void ExportTable::permute(const QList<qint64> &order)
 {
-    QList<qint64> firstCells;
-    firstCells.reserve(order.size());
-    QList<qint64> numbers;
-    numbers.reserve(order.size());
+    std::vector<qint64> firstCells;
+    firstCells.reserve(size_t(order.size()));
+    std::vector<qint64> numbers;
+    numbers.reserve(size_t(order.size()));
     QHash<quint64, QString> edits;
     for (qint64 k = 0; k < order.size(); ++k) {
         const qint64 from = order[k];
-        firstCells.append(m_rowFirstCell[from]);
-        numbers.append(m_numbers[from]);
+        firstCells.push_back(m_rowFirstCell[size_t(from)]);
+        numbers.push_back(m_numbers[size_t(from)]);
         for (int c = 0; c < columnCount() && !m_edits.isEmpty(); ++c) {
             const auto edit = m_edits.constFind(key(from, c));
             if (edit != m_edits.constEnd())

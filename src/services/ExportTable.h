@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QIODevice;
 class RecordLayout;
@@ -44,15 +45,14 @@ public:
     // Reorders the rows: row k becomes the row that was at order[k].
     void permute(const QList<qint64> &order);
 
-    qint64 number(qint64 row) const { return m_numbers[row]; }
+    qint64 number(qint64 row) const { return m_numbers[size_t(row)]; }
 
     // The cell's stored bytes: its fields, each as far as its length byte and capacity allow and
     // trimmed, joined with one blank.
     QByteArrayView storedCell(qint64 row, int column) const
     {
-        const qint64 cell = m_rowFirstCell[row] + column;
-        return QByteArrayView(m_bytes.constData() + m_cellStart[cell],
-                              m_cellStart[cell + 1] - m_cellStart[cell]);
+        const size_t cell = size_t(m_rowFirstCell[size_t(row)] + column);
+        return QByteArrayView(m_bytes.data() + m_cellStart[cell], m_cellStart[cell + 1] - m_cellStart[cell]);
     }
     // What the grid shows: the edit when there is one, else the stored value decoded and trimmed.
     QString text(qint64 row, int column) const;
@@ -72,9 +72,9 @@ private:
     const RecordLayout *m_layout;
     QList<Column> m_columns;
     int m_recordSize;
-    QByteArray m_bytes;           // every cell's bytes, row after row
-    QList<qint64> m_cellStart;    // where each cell starts in m_bytes, in append order, plus the end
-    QList<qint64> m_rowFirstCell; // the index in m_cellStart of each row's first cell, in grid order
-    QList<qint64> m_numbers;
+    std::vector<char> m_bytes;          // every cell's bytes, row after row
+    std::vector<qint64> m_cellStart;    // where each cell starts in m_bytes, in append order, plus the end
+    std::vector<qint64> m_rowFirstCell; // the index in m_cellStart of each row's first cell, in grid order
+    std::vector<qint64> m_numbers;
     QHash<quint64, QString> m_edits;
 };

@@ -9,7 +9,7 @@
 #include "shell/card/HintLine.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -156,6 +156,7 @@ ExportTable ExportWindow::readRows(const ExportMember &member, const QString &ar
     ExportTable table(*member.layout, member.columns);
     try {
         const Archive archive(archivePath, member.layout->recordSize());
+        table.reserve(QFileInfo(archivePath).size() / archive.recordSize());
         archive.scan([&](qint64 index, const char *record) {
             table.append(index + 1, record);
             return true;

@@ -3,6 +3,7 @@
 #include "core/Win1252.h"
 
 #include <QIODevice>
+#include <cstring>
 
 namespace {
 
@@ -62,9 +63,21 @@ const char *escapeFor(unsigned char byte)
     }
 }
 
-bool needsEscape(unsigned char byte)
+struct EscapeTable
 {
-    return byte < 0x20 || byte == '&' || byte == '<' || byte == '>';
+    bool escaped[256]{};
+    constexpr EscapeTable()
+    {
+        for (int b = 0; b < 0x20; ++b)
+            escaped[b] = true;
+        escaped[int('&')] = escaped[int('<')] = escaped[int('>')] = true;
+    }
+};
+constexpr EscapeTable kEscape;
+
+inline bool needsEscape(unsigned char byte)
+{
+    return kEscape.escaped[byte];
 }
 
 QByteArrayView trimmed(QByteArrayView bytes)
@@ -91,10 +104,7 @@ QStringView trimmed(QStringView text)
 
 } // namespace
 
-SpreadsheetWriter::SpreadsheetWriter(QIODevice &device) : m_device(device)
-{
-    m_buffer.reserve(kBlock + 4096);
-}
+SpreadsheetWriter::SpreadsheetWriter(QIODevice &device) : m_device(device), m_buffer(new char[kBlock]) {}
 
 void SpreadsheetWriter::begin(const QString &sheetName, const QList<Column> &columns)
 {
@@ -110,7 +120,6 @@ void SpreadsheetWriter::begin(const QString &sheetName, const QList<Column> &col
         put("</td>");
     }
     put("</tr>");
-    flushIfFull();
 }
 
 void SpreadsheetWriter::beginRow()
@@ -140,7 +149,6 @@ void SpreadsheetWriter::cell(QStringView text, Align align)
 void SpreadsheetWriter::endRow()
 {
     put("</tr>");
-    flushIfFull();
 }
 
 bool SpreadsheetWriter::finish()
@@ -152,7 +160,16 @@ bool SpreadsheetWriter::finish()
 
 void SpreadsheetWriter::put(QByteArrayView bytes)
 {
-    m_buffer.append(bytes.data(), bytes.size());
+    if (m_used + bytes.size() > kBlock) {
+        flush();
+        if (bytes.size() > kBlock) {
+            if (!m_failed && m_device.write(bytes.data(), bytes.size()) != bytes.size())
+                m_failed = true;
+            return;
+        }
+    }
+    std::memcpy(m_buffer.get() + m_used, bytes.data(), size_t(bytes.size()));
+    m_used += bytes.size();
 }
 
 void SpreadsheetWriter::putEscaped(QByteArrayView bytes)
@@ -192,17 +209,11 @@ void SpreadsheetWriter::putEscaped(QStringView text)
     }
 }
 
-void SpreadsheetWriter::flushIfFull()
-{
-    if (m_buffer.size() >= kBlock)
-        flush();
-}
-
 void SpreadsheetWriter::flush()
 {
-    if (m_buffer.isEmpty())
+    if (m_used == 0)
         return;
-    if (!m_failed && m_device.write(m_buffer) != m_buffer.size())
+    if (!m_failed && m_device.write(m_buffer.get(), m_used) != m_used)
         m_failed = true;
-    m_buffer.resize(0); // keeps the block allocated
+    m_used = 0;
 }

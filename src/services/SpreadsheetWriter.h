@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <memory>
 
 class QIODevice;
 
@@ -48,10 +49,10 @@ private:
     void putEscaped(QByteArrayView bytes);
     void putEscaped(QStringView text);
     void openCell(Align align);
-    void flushIfFull();
     void flush();
 
     QIODevice &m_device;
-    QByteArray m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    qsizetype m_used = 0;
     bool m_failed = false;
 };
