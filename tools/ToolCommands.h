@@ -12,6 +12,7 @@ int runVerify(const QStringList &args);
 int runCheck(const QStringList &args);
 int runTotals(const QStringList &args);
 int runPdf(const QStringList &args); // needs a QGuiApplication
+int runExport(const QStringList &args);
 
 namespace ToolOutput {
 void out(const QString &line); // a line on standard output, UTF-8

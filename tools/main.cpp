@@ -22,6 +22,9 @@ const char kHelp[] =
     "  pdf KIND FILE POS OUT.pdf\n"
     "                     write the card of the record at POS (from 1) as its card window prints\n"
     "                     it; KIND is customers, suppliers, items or deadlines\n"
+    "  export KIND FILE OUT\n"
+    "                     write the spreadsheet file of an archive to OUT, as the export window\n"
+    "                     does; KIND is customers, suppliers, items, quotes or deadlines\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 clean, 1 something found (or a warning), 2 usage or access error.\n";
@@ -65,6 +68,8 @@ int main(int argc, char *argv[])
         return runTotals(args);
     if (command == QStringLiteral("pdf"))
         return runPdf(args);
+    if (command == QStringLiteral("export"))
+        return runExport(args);
     ToolOutput::err(QStringLiteral("quadrivo-tool: unknown command '%1' (see --help)").arg(command));
     return 2;
 }

@@ -1,8 +1,19 @@
 #include "Services.h"
 
+#include "ArchiveKinds.h"
 #include "CardPrintCommands.h"
+#include "ExportMembers.h"
+#include "ExportWindow.h"
+#include "shell/card/CardServices.h"
+#include "shell/card/CardWindow.h"
 
 void registerServices()
 {
     CardPrint::registerServices();
+    for (const ArchiveKind *kind : ArchiveKinds::all()) {
+        if (const ExportMember *member = ExportMembers::forKind(kind->name))
+            CardServices::add(kind->name, QStringLiteral("cmdEsporta"), [member](CardWindow &card) {
+                ExportWindow::openForArchive(&card, *member, card.archivePath());
+            });
+    }
 }

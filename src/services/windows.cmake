@@ -1,2 +1,3 @@
 # The shared windows every card opens, and the base of the customer and supplier cards.
-target_sources(quadrivo_gui PRIVATE CardAttachments.cpp CardPrintCommands.cpp ContactCard.cpp Services.cpp TfrmAllegaCartella.cpp)
+target_sources(quadrivo_gui PRIVATE CardAttachments.cpp CardPrintCommands.cpp ContactCard.cpp ExportGridModel.cpp
+               ExportWindow.cpp Services.cpp TfrmAllegaCartella.cpp)

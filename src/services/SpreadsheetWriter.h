@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <memory>
+
+class QIODevice;
+
+// The spreadsheet file: one HTML table with the Office namespaces and a worksheet description,
+// one line of Windows-1252 with no line break. Excel opens it directly; LibreOffice reads every
+// cell as text thanks to its own number-format attribute (it ignores the table's x:str).
+//
+// Pieces are gathered in memory and handed to the device in large blocks.
+class SpreadsheetWriter
+{
+public:
+    enum class Align { Left, Right };
+
+    struct Column
+    {
+        QString header;
+        int width = 0;
+        Align align = Align::Left;
+    };
+
+    explicit SpreadsheetWriter(QIODevice &device);
+    ~SpreadsheetWriter() = default;
+    SpreadsheetWriter(const SpreadsheetWriter &) = delete;
+    SpreadsheetWriter &operator=(const SpreadsheetWriter &) = delete;
+
+    // Everything up to and including the header row.
+    void begin(const QString &sheetName, const QList<Column> &columns);
+    void beginRow();
+    // A cell from stored Windows-1252 bytes (written trimmed and escaped, the bytes kept as they are).
+    void cell(QByteArrayView storedBytes, Align align);
+    // A cell from text (a grid edit): trimmed, escaped; characters the code page lacks become "&#N;".
+    void cell(QStringView text, Align align);
+    void endRow();
+    // The closing tags and the last block. False when any write to the device failed.
+    bool finish();
+
+    bool failed() const { return m_failed; }
+
+private:
+    void put(QByteArrayView bytes);
+    void putEscaped(QByteArrayView bytes);
+    void putEscaped(QStringView text);
+    void openCell(Align align);
+    void flush();
+
+    QIODevice &m_device;
+    std::unique_ptr<char[]> m_buffer;
+    qsizetype m_used = 0;
+    bool m_failed = false;
+};
