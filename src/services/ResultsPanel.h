@@ -1,0 +1,58 @@
+#pragma once
+
+#include "KeywordJump.h"
+#include "core/ListText.h"
+
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QVBoxLayout;
+class ResultListModel;
+
+// A result list with what goes round it in every list window: the list in a fixed-pitch font
+// (lstRecords), the count line (lblTrovate), the keyword edit with "Trova" (txtTrova, btnTrova),
+// "Stampa" and "Chiudi" (btnStampa, btnChiudi) and the instructions. The window owning it decides
+// what a double click, "Stampa" and "Chiudi" do; "Trova" is handled here.
+class ResultsPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ResultsPanel(QWidget *parent);
+
+    // Shows the lines; the count line reads `countPrefix`, the number and " schede.".
+    void showLines(std::vector<ListText::Line> lines, const QString &countPrefix);
+    const ListText::Line *selectedLine() const;
+    QStringList texts() const;
+    int lineCount() const;
+
+    QListView *list() const { return lstRecords; }
+    QLineEdit *keywordEdit() const { return txtTrova; }
+    QPushButton *printButton() const { return btnStampa; }
+    QPushButton *closeButton() const { return btnChiudi; }
+    // Extra rows (an import window's quantity and buttons) go under the list.
+    QVBoxLayout *extraArea() const { return m_extra; }
+
+    // Empties the keyword edit and gives it the focus, forgetting the last keyword.
+    void startKeywordSearch();
+
+Q_SIGNALS:
+    void lineActivated(const ListText::Line &line);
+
+public Q_SLOTS:
+    void btnTrovaClick();
+
+private:
+    ResultListModel *m_model;
+    KeywordJump m_jump;
+    QListView *lstRecords;
+    QLabel *lblTrovate;
+    QLineEdit *txtTrova;
+    QPushButton *btnTrova;
+    QPushButton *btnStampa;
+    QPushButton *btnChiudi;
+    QVBoxLayout *m_extra;
+};
