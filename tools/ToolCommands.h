@@ -13,6 +13,7 @@ int runCheck(const QStringList &args);
 int runTotals(const QStringList &args);
 int runPdf(const QStringList &args); // needs a QGuiApplication
 int runExport(const QStringList &args);
+int runSearch(const QStringList &args);
 
 namespace ToolOutput {
 void out(const QString &line); // a line on standard output, UTF-8

@@ -22,6 +22,9 @@ const char kHelp[] =
     "  pdf KIND FILE POS OUT.pdf\n"
     "                     write the card of the record at POS (from 1) as its card window prints\n"
     "                     it; KIND is customers, suppliers, items or deadlines\n"
+    "  search KIND FILE [FIELD=TEXT]...\n"
+    "                     list the records whose fields contain every TEXT, as the search window\n"
+    "                     does: one JSON object per line with the record's position\n"
     "  export KIND FILE OUT\n"
     "                     write the spreadsheet file of an archive to OUT, as the export window\n"
     "                     does; KIND is customers, suppliers, items, quotes or deadlines\n"
@@ -70,6 +73,8 @@ int main(int argc, char *argv[])
         return runPdf(args);
     if (command == QStringLiteral("export"))
         return runExport(args);
+    if (command == QStringLiteral("search"))
+        return runSearch(args);
     ToolOutput::err(QStringLiteral("quadrivo-tool: unknown command '%1' (see --help)").arg(command));
     return 2;
 }

@@ -240,7 +240,7 @@ void TfrmScadenzario::addSections()
         .edit(Pagatore, QStringLiteral("Cognome e nome contatto:"), optionsFor(Pagatore))
         .button({QStringLiteral("impPag"), QStringLiteral("document-import"), QStringLiteral("Importa"),
                  QStringLiteral("Importa i dati dall'archivio dei clienti.")},
-                {}) // the customer search arrives with the search windows
+                {})
         .row()
         .edit(CodFisc, QStringLiteral("Codice fiscale:"),
               optionsFor(CodFisc, {KeyRule::Free, TextRuleSets::TrimUpper}))

@@ -118,7 +118,7 @@ void TfrmPreventivi::addCommands()
     addCommand(spec("cmdSalva", "document-save", "Salva", "Salva o aggiorna il preventivo corrente."),
                [this] { cmdSalvaClick(); });
     addCommandSeparator();
-    // Services of later windows: on view, and disabled until they come.
+    // Service slots: each runs what its service registered for the quotes.
     addCommand(spec("cmdTrova", "edit-find", "Trova", "Trova un preventivo in archivio."));
     addCommand(spec("cmdSospese", "view-list-details", "In sospeso",
                     "Visualizza il riepilogo dei preventivi in sospeso."));

@@ -1,5 +1,8 @@
 #include "ListPrint.h"
 
-// The list report is wired in once the report engine offers it; until then printing a list does
-// nothing.
-void printList(QWidget *, const QString &, const QStringList &) {}
+#include "reports/ListReport.h"
+
+void printList(QWidget *parent, const QString &title, const QStringList &lines)
+{
+    ListReport::print(parent, title, lines);
+}

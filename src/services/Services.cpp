@@ -4,12 +4,14 @@
 #include "CardPrintCommands.h"
 #include "ExportMembers.h"
 #include "ExportWindow.h"
+#include "SearchServices.h"
 #include "shell/card/CardServices.h"
 #include "shell/card/CardWindow.h"
 
 void registerServices()
 {
     CardPrint::registerServices();
+    registerSearchServices();
     for (const ArchiveKind *kind : ArchiveKinds::all()) {
         if (const ExportMember *member = ExportMembers::forKind(kind->name))
             CardServices::add(kind->name, QStringLiteral("cmdEsporta"), [member](CardWindow &card) {

@@ -250,17 +250,22 @@ QToolButton *CardWindow::addCommand(const CommandSpec &spec, std::function<void(
     if (action) {
         connect(b, &QToolButton::clicked, this, std::move(action));
     } else {
-        // A service slot: a command whose service is not there stays visible, and visibly disabled.
-        m_serviceCommands.append({b, spec.name});
-        connect(b, &QToolButton::clicked, this, [this, name = spec.name] {
-            if (const CardServices::Action *service = CardServices::find(kind(), name))
-                (*service)(*this);
-        });
-        b->setEnabled(CardServices::find(kind(), spec.name) != nullptr);
+        makeServiceSlot(b, spec.name);
     }
     m_hintLine->setHint(b, spec.hint);
     m_commandLayout->addWidget(b);
     return b;
+}
+
+void CardWindow::makeServiceSlot(QToolButton *button, const QString &name)
+{
+    // A command whose service is not there stays visible, and visibly disabled.
+    m_serviceCommands.append({button, name});
+    connect(button, &QToolButton::clicked, this, [this, name] {
+        if (const CardServices::Action *service = CardServices::find(kind(), name))
+            (*service)(*this);
+    });
+    button->setEnabled(CardServices::find(kind(), name) != nullptr);
 }
 
 void CardWindow::refreshServiceCommands()

@@ -153,9 +153,10 @@ CardSection &CardSection::button(const CommandSpec &spec, std::function<void()> 
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setEnabled(bool(action));
     if (action)
         connect(b, &QToolButton::clicked, this, std::move(action));
+    else
+        m_card->makeServiceSlot(b, spec.name); // a picker that a service registers
     m_card->setHint(b, spec.hint);
     b->setFont(fieldFont());
     if (!m_line)

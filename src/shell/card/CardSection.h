@@ -29,7 +29,8 @@ public:
     CardSection &combo(int field, const QString &label, const QStringList &items, bool editable,
                        const FieldOptions &options = {});
     CardSection &check(int field, const QString &text, const QString &hint, const FieldOptions &options = {});
-    // A small picture button with its word, after the last field of the line.
+    // A small picture button with its word, after the last field of the line; without an action it
+    // runs what a service registered under its name (CardServices).
     CardSection &button(const CommandSpec &spec, std::function<void()> action);
     // Any other widget on the line, with an optional label before it.
     CardSection &widget(QWidget *w, const QString &label = {}, int stretch = 0);

@@ -213,4 +213,5 @@ private:
     // Commands served by a service of the archive kind, by objectName.
     QList<QPair<QToolButton *, QString>> m_serviceCommands;
     void refreshServiceCommands();
+    void makeServiceSlot(QToolButton *button, const QString &name);
 };
