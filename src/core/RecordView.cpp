@@ -1,6 +1,7 @@
 #include "RecordView.h"
 
 #include "ListText.h"
+#include "Trimming.h"
 #include "Win1252.h"
 
 #include <algorithm>
@@ -10,13 +11,7 @@ QByteArrayView RecordView::raw(int field) const
     const char *f = m_bytes + m_layout->offset(field);
     int length = static_cast<unsigned char>(f[0]);
     length = std::min(length, m_layout->capacity(field));
-    const char *begin = f + 1;
-    const char *end = begin + length;
-    while (begin < end && static_cast<unsigned char>(*begin) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(end[-1]) <= 32)
-        --end;
-    return QByteArrayView(begin, end - begin);
+    return Trimming::trimmed(QByteArrayView(f + 1, length));
 }
 
 QString RecordView::text(int field) const

@@ -1,5 +1,6 @@
 #include "TextField.h"
 
+#include "Trimming.h"
 #include "Win1252.h"
 
 #include <cstring>
@@ -8,13 +9,7 @@ namespace TextField {
 
 QString trim(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return text.mid(begin, end - begin).toString();
+    return Trimming::trimmed(text).toString();
 }
 
 void store(char *field, int capacity, QStringView text)

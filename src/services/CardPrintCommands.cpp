@@ -61,7 +61,7 @@ void exportPdf(CardWindow &card, const Layout &layout)
 
 void registerServices()
 {
-    for (const QString kind :
+    for (const QString &kind :
          {QStringLiteral("customers"), QStringLiteral("suppliers"), QStringLiteral("items"), QStringLiteral("deadlines")}) {
         const Layout *layout = layoutFor(kind);
         const auto add = [&](const QString &command, void (*run)(CardWindow &, const Layout &)) {

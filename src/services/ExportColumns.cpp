@@ -219,7 +219,7 @@ ExportTable readArchive(const ExportMember &member, const Archive &archive)
     ExportTable table(*member.layout, member.columns);
     table.reserve(QFileInfo(archive.path()).size() / archive.recordSize());
     archive.scan([&](qint64 index, const char *record) {
-        table.append(index + 1, record);
+        table.append(index, record); // 1-based position
         return true;
     });
     return table;

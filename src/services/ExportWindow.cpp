@@ -158,7 +158,7 @@ ExportTable ExportWindow::readRows(const ExportMember &member, const QString &ar
         const Archive archive(archivePath, member.layout->recordSize());
         table.reserve(QFileInfo(archivePath).size() / archive.recordSize());
         archive.scan([&](qint64 index, const char *record) {
-            table.append(index + 1, record);
+            table.append(index, record); // 1-based position
             return true;
         });
     } catch (const ArchiveError &) {

@@ -47,15 +47,15 @@ private:
     QPushButton *m_button;
 };
 
-QPushButton *button(const QString &name, const QString &icon, const QString &text, QWidget *parent)
+} // namespace
+
+QPushButton *ResultsPanel::button(const QString &name, const QString &icon, const QString &text, QWidget *parent)
 {
     auto *b = new QPushButton(QIcon::fromTheme(icon), text, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
 }
-
-} // namespace
 
 ResultsPanel::ResultsPanel(QWidget *parent) : QWidget(parent), m_model(new ResultListModel(this))
 {

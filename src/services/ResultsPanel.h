@@ -22,6 +22,8 @@ class ResultsPanel : public QWidget
     Q_OBJECT
 public:
     explicit ResultsPanel(QWidget *parent);
+    // A push button of the list windows: picture, word, objectName; Enter in an edit never presses it.
+    static QPushButton *button(const QString &name, const QString &icon, const QString &text, QWidget *parent);
 
     // Shows the lines; the count line reads `countPrefix`, the number and " schede.".
     void showLines(std::vector<ListText::Line> lines, const QString &countPrefix);

@@ -1,5 +1,6 @@
 #include "SpreadsheetWriter.h"
 
+#include "core/Trimming.h"
 #include "core/Win1252.h"
 
 #include <QIODevice>
@@ -82,24 +83,12 @@ inline bool needsEscape(unsigned char byte)
 
 QByteArrayView trimmed(QByteArrayView bytes)
 {
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && static_cast<unsigned char>(bytes[begin]) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(bytes[end - 1]) <= 32)
-        --end;
-    return bytes.sliced(begin, end - begin);
+    return Trimming::trimmed(bytes);
 }
 
 QStringView trimmed(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return text.sliced(begin, end - begin);
+    return Trimming::trimmed(text);
 }
 
 } // namespace

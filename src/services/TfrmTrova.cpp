@@ -22,18 +22,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton *button(const QString &name, const QString &icon, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(QIcon::fromTheme(icon), text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 TfrmTrova::TfrmTrova(const ArchiveKind &kind, const QString &archivePath, const QString &modeTag,
                      QWidget *parent)
     : QDialog(parent), m_kind(kind), m_path(archivePath)
@@ -92,9 +80,9 @@ QWidget *TfrmTrova::buildCriteriaPanel()
         setTabOrder(m_criteria[i - 1], m_criteria[i]);
 
     btnCerca =
-        button(QStringLiteral("btnCerca"), QStringLiteral("edit-find"), QStringLiteral("Cerca"), panel);
+        ResultsPanel::button(QStringLiteral("btnCerca"), QStringLiteral("edit-find"), QStringLiteral("Cerca"), panel);
     btnAnnulla =
-        button(QStringLiteral("btnAnnulla"), QStringLiteral("window-close"), QStringLiteral("Chiudi"), panel);
+        ResultsPanel::button(QStringLiteral("btnAnnulla"), QStringLiteral("window-close"), QStringLiteral("Chiudi"), panel);
     // The waiting line shows from the moment the mouse goes down on "Cerca".
     btnCerca->installEventFilter(this);
     connect(btnCerca, &QPushButton::clicked, this, &TfrmTrova::btnCercaClick);

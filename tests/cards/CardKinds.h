@@ -45,8 +45,9 @@ struct CardKind
 inline CardKind cardKind(const QString &name)
 {
     const ArchiveKind *archive = ArchiveKinds::byName(name);
-    if (!archive)
-        archive = ArchiveKinds::byModeTag(name);
+    for (const ArchiveKind *k : ArchiveKinds::all())
+        if (!archive && k->modeTag.compare(name, Qt::CaseInsensitive) == 0)
+            archive = k;
     if (!archive)
         qFatal("no card kind %s", qPrintable(name));
     const auto nothing = [](CardWindow *) {};

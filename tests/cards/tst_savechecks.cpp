@@ -30,7 +30,7 @@ struct Fixture
         platform.messages.clear();
     }
     ~Fixture() { card->hide(); }
-    QString path() const { return folder.file(kind.file); }
+    QString path() const { return folder.file(kind.file()); }
     int noteField() const
     {
         const int note = kind.layout().indexOf(QStringLiteral("Note"));

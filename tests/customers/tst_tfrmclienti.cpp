@@ -123,7 +123,7 @@ private Q_SLOTS:
             QTest::newRow(n) << n << true;
         // Their services come with their own windows.
         for (const char *n :
-             {"cmdTrova", "cmdEsporta", "cmdRicontatta"})
+             {"cmdRicontatta"})
             QTest::newRow(n) << n << false;
         // clang-format on
     }

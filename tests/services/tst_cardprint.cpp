@@ -179,8 +179,8 @@ void TestCardPrint::printsWhatTheCardShows()
         QCOMPARE(page.find(CardReport::valueName(e.row))->text, e.value);
     }
     // What printing got is what the card still shows: nothing was saved or changed.
-    QVERIFY(!QFile::exists(card.folder.file(card.kind.file)) ||
-            QFileInfo(card.folder.file(card.kind.file)).size() == 0);
+    QVERIFY(!QFile::exists(card.folder.file(card.kind.file())) ||
+            QFileInfo(card.folder.file(card.kind.file())).size() == 0);
     if (!qEnvironmentVariableIsEmpty("QUADRIVO_SHOTS"))
         ReportPainter::pageImage(report, 0, 1240)
             .save(QDir(qEnvironmentVariable("QUADRIVO_SHOTS"))

@@ -95,7 +95,7 @@ void TestListService::lineOfEachArchive_data()
                                        {Fornitori::Titolare, "Bruno"},
                                        {Fornitori::Recapito, "081 7654321"},
                                        {Fornitori::Note, "ok"}}
-                              << "Gomme Sud S.r.l. - Distribuzi  " + pad("Bruno", 30) + "  Tel. " +
+                              << "Gomme Sud S.r.l. - Distribuzio  " + pad("Bruno", 30) + "  Tel. " +
                                      pad("081 7654321", 20) + "  ok";
     QTest::newRow("item") << "items"
                           << Texts{{Magazzino::Codice, "PN-205"},        {Magazzino::Marca, "Pirelli"},

@@ -877,7 +877,7 @@ private Q_SLOTS:
             << "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.";
         QTest::newRow("cmdFile") << "cmdFile" << true << "Allega file alla scheda corrente.";
         QTest::newRow("cmdSalva") << "cmdSalva" << true << "Salva la scheda corrente in archivio.";
-        QTest::newRow("cmdTrova") << "cmdTrova" << false << "Trova una scheda in archivio.";
+        QTest::newRow("cmdTrova") << "cmdTrova" << true << "Trova una scheda in archivio.";
         QTest::newRow("cmdStampa") << "cmdStampa" << true << "Stampa la scheda corrente.";
         QTest::newRow("cmdPDF") << "cmdPDF" << true << "Esporta la scheda in formato PDF.";
         QTest::newRow("cmdWeb")
@@ -885,7 +885,7 @@ private Q_SLOTS:
             << "Cerca sul Web, tramite Google, informazioni relative all'articolo corrente.";
         QTest::newRow("cmdSottoscorta")
             << "cmdSottoscorta" << false << "Visualizza l'elenco dei materiali in esaurimento.";
-        QTest::newRow("cmdEsporta") << "cmdEsporta" << false
+        QTest::newRow("cmdEsporta") << "cmdEsporta" << true
                                     << "Esporta le schede in archivio in un file di Microsoft Excel.";
         QTest::newRow("cmdGuida") << "cmdGuida" << true
                                   << "Visualizza la pagina della guida sensibile al contesto.";
@@ -896,7 +896,7 @@ private Q_SLOTS:
         QTest::newRow("cmdAvanti") << "cmdAvanti" << true << "Visualizza la scheda successiva in archivio.";
         QTest::newRow("cmdUltimo") << "cmdUltimo" << true << "Visualizza l'ultima scheda in archivio.";
         QTest::newRow("impFornitore")
-            << "impFornitore" << false << "Importa i dati del fornitore dall'archivio anagrafico.";
+            << "impFornitore" << true << "Importa i dati del fornitore dall'archivio anagrafico.";
         QTest::newRow("btnPneumatici")
             << "btnPneumatici" << true << "Registra ulteriori informazioni sul prodotto corrente.";
         QTest::newRow("btnAggiungi") << "btnAggiungi" << true
