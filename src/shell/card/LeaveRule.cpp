@@ -20,11 +20,14 @@ public:
 
     void apply()
     {
-        if (!m_edit)
+        // A field being destroyed loses the focus while it is already no more than a QWidget:
+        // qobject_cast sees that, where a cast of the guarded pointer would not.
+        auto *edit = qobject_cast<QLineEdit *>(m_edit.data());
+        if (!edit)
             return;
-        const QString after = m_rewrite(m_edit->text());
-        if (after != m_edit->text())
-            m_edit->setText(after);
+        const QString after = m_rewrite(edit->text());
+        if (after != edit->text())
+            edit->setText(after);
     }
 
 protected:
@@ -37,7 +40,7 @@ protected:
     }
 
 private:
-    QPointer<QLineEdit> m_edit;
+    QPointer<QObject> m_edit;
     LeaveRule::Rewrite m_rewrite;
 };
 
