@@ -640,7 +640,7 @@ private Q_SLOTS:
         f.click(QStringLiteral("impOggi"));
         QCOMPARE(f.text(QStringLiteral("txtData")), QStringLiteral("15/03/2024"));
         // On view, and visibly disabled until their windows come.
-        QStringList waiting = {QStringLiteral("cmdTrova"),  QStringLiteral("cmdSospese"),
+        QStringList waiting = {QStringLiteral("cmdTrova"),
                                QStringLiteral("cmdStampa"), QStringLiteral("cmdAnteprima"),
                                QStringLiteral("cmdPDF"),    QStringLiteral("cmdEsporta"),
                                QStringLiteral("impCliente")};
