@@ -28,6 +28,13 @@ const char kHelp[] =
     "  export KIND FILE OUT\n"
     "                     write the spreadsheet file of an archive to OUT, as the export window\n"
     "                     does; KIND is customers, suppliers, items, quotes or deadlines\n"
+    "  list NAME FILE     list the records a summary list shows, in its order: one JSON object per\n"
+    "                     line with the record's position; NAME is recall-customers,\n"
+    "                     recall-suppliers, under-stock, pending-quotes, to-confirm, to-pay or paid\n"
+    "  inventory FILE [TYPE]\n"
+    "                     list the items of a type (all items without TYPE) as the inventory does,\n"
+    "                     then one object with the type, the total value, the count and the\n"
+    "                     positions of the items whose value does not read\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 clean, 1 something found (or a warning), 2 usage or access error.\n";
@@ -75,6 +82,10 @@ int main(int argc, char *argv[])
         return runExport(args);
     if (command == QStringLiteral("search"))
         return runSearch(args);
+    if (command == QStringLiteral("list"))
+        return runList(args);
+    if (command == QStringLiteral("inventory"))
+        return runInventory(args);
     ToolOutput::err(QStringLiteral("quadrivo-tool: unknown command '%1' (see --help)").arg(command));
     return 2;
 }

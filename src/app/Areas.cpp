@@ -7,6 +7,7 @@
 #include "shell/TfrmAvvio.h"
 #include "suppliers/TfrmFornitori.h"
 #include "warehouse/TfrmMagazzino.h"
+#include "warehouse/TfrmMenuRiepilogo.h"
 
 void registerAreas(TfrmAvvio &menu)
 {
@@ -14,6 +15,7 @@ void registerAreas(TfrmAvvio &menu)
     menu.setAreaWindow(Area::Clienti, createTfrmClienti());
     menu.setAreaWindow(Area::Fornitori, createTfrmFornitori());
     menu.setAreaWindow(Area::Magazzino, createTfrmMagazzino());
+    menu.setAreaWindow(Area::Inventario, new TfrmMenuRiepilogo);
     menu.setAreaWindow(Area::Scadenzario, createTfrmScadenzario());
 
     // The quote window is reached through its year window and returns to the menu.

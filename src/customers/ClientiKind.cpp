@@ -1,6 +1,7 @@
 // The description of QLatin1StringView(Clienti::fileName()): see services/ArchiveKind.h.
 #include "ClientiRecord.h"
 #include "services/ArchiveKinds.h"
+#include "services/SummaryLists.h"
 
 using namespace Clienti;
 
@@ -48,6 +49,18 @@ ArchiveKind make()
     // Card print.
 
     // Summary lists.
+    k.lists.push_back({QStringLiteral("recall-customers"),
+                        QStringLiteral("TfrmRicontatta"),
+                        QStringLiteral("cmdRicontatta"),
+                        QStringLiteral(" Riepilogo clienti da ricontattare"),
+                        QStringLiteral("Riepilogo clienti da ricontattare"),
+                        SummaryLists::flagIs(Ricontatta, QStringLiteral("S\u00EC")),
+                        {LinePiece::joined({Cognome, Nome}, 30), LinePiece::text(QStringLiteral("  Tel. ")),
+                         LinePiece::field(Recapito, 16), LinePiece::text(QStringLiteral("  C.F. ")),
+                         LinePiece::field(CodFisc, 16), LinePiece::text(QStringLiteral("  Citt\u00E0: ")),
+                         LinePiece::field(ComuneRes, 28), LinePiece::text(QStringLiteral("  ")),
+                         LinePiece::field(Questioni)},
+                        true});
 
     return k;
 }

@@ -2,6 +2,7 @@
 #include "ScadenzarioRecord.h"
 #include "ScadenzarioRules.h"
 #include "services/ArchiveKinds.h"
+#include "services/SummaryLists.h"
 
 using namespace Scadenzario;
 
@@ -50,6 +51,26 @@ ArchiveKind make()
     // Card print.
 
     // Summary lists.
+    const LineRecipe deadlineLine = {
+        LinePiece::field(Dettagli, 35),          LinePiece::text(QStringLiteral("  Data: ")),
+        LinePiece::field(Data, 10),              LinePiece::text(QStringLiteral("  Ora: ")),
+        LinePiece::field(Ora, 5),                LinePiece::text(QStringLiteral("  Contatto: ")),
+        LinePiece::field(Pagatore, 24),          LinePiece::text(QStringLiteral("  Agente:  ")),
+        LinePiece::field(Beneficiario, 24),      LinePiece::text(QStringLiteral("  \u20AC ")),
+        LinePiece::field(Costo)};
+    // The payment lists do not look at the date: a payment to make is listed, due or not.
+    k.lists.push_back({QStringLiteral("to-confirm"), QStringLiteral("TfrmDaConfermare"),
+                        QStringLiteral("cmdDaConfermare"), QStringLiteral(" Riepilogo appuntamenti da confermare"),
+                        QStringLiteral("Riepilogo appuntamenti da confermare"),
+                        SummaryLists::flagIs(DaConfermare, QStringLiteral("S\u00EC")), deadlineLine, true});
+    k.lists.push_back({QStringLiteral("to-pay"), QStringLiteral("TfrmConfermati"),
+                        QStringLiteral("cmdDaEffettuare"), QStringLiteral(" Riepilogo pagamenti da effettuare"),
+                        QStringLiteral("Riepilogo pagamenti da effettuare"),
+                        SummaryLists::flagIs(Effettuata, QStringLiteral("No")), deadlineLine, true});
+    k.lists.push_back({QStringLiteral("paid"), QStringLiteral("TfrmNonConfermati"),
+                        QStringLiteral("cmdEffettuate"), QStringLiteral(" Riepilogo pagamenti effettuati"),
+                        QStringLiteral("Riepilogo pagamenti effettuati"),
+                        SummaryLists::flagIs(Effettuata, QStringLiteral("S\u00EC")), deadlineLine, true});
 
     return k;
 }

@@ -1,6 +1,7 @@
 // The description of the yearly files: see services/ArchiveKind.h.
 #include "PreventiviRecord.h"
 #include "services/ArchiveKinds.h"
+#include "services/SummaryLists.h"
 
 using namespace Preventivi;
 
@@ -53,6 +54,20 @@ ArchiveKind make()
     // Card print.
 
     // Summary lists.
+    // Pending quotes keep the order in which they were saved.
+    k.lists.push_back({QStringLiteral("pending-quotes"),
+                        QStringLiteral("TfrmSospesi"),
+                        QStringLiteral("cmdSospese"),
+                        QStringLiteral(" Riepilogo preventivi in sospeso"),
+                        QStringLiteral("Riepilogo preventivi in sospeso"),
+                        SummaryLists::flagIs(chkSaldata, QStringLiteral("S\u00EC")),
+                        {LinePiece::text(QStringLiteral("Prev. n. ")),
+                         LinePiece::group({{txtNumFatt}, {-1, QStringLiteral(" del ")}, {txtData}}, 25),
+                         LinePiece::text(QStringLiteral("  ")), LinePiece::field(txtCliente, 35),
+                         LinePiece::text(QStringLiteral("  P.I. ")), LinePiece::field(txtIvaCliente, 11),
+                         LinePiece::text(QStringLiteral("  Rif. ")), LinePiece::field(txtRiferimenti, 35),
+                         LinePiece::text(QStringLiteral("  Tot. \u20AC ")), LinePiece::field(txtTotFattura)},
+                        false});
 
     return k;
 }

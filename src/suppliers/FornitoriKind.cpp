@@ -1,6 +1,7 @@
 // The description of QLatin1StringView(Fornitori::fileName()): see services/ArchiveKind.h.
 #include "FornitoriRecord.h"
 #include "services/ArchiveKinds.h"
+#include "services/SummaryLists.h"
 
 using namespace Fornitori;
 
@@ -47,6 +48,16 @@ ArchiveKind make()
     // Card print.
 
     // Summary lists.
+    k.lists.push_back({QStringLiteral("recall-suppliers"),
+                        QStringLiteral("TfrmRicontattaFor"),
+                        QStringLiteral("cmdRicontatta"),
+                        QStringLiteral(" Riepilogo fornitori da ricontattare"),
+                        QStringLiteral("Riepilogo fornitori da ricontattare"),
+                        SummaryLists::flagIs(Ricontatta, QStringLiteral("S\u00EC")),
+                        {LinePiece::field(Ditta, 30), LinePiece::text(QStringLiteral("  ")), LinePiece::field(Titolare, 30),
+                         LinePiece::text(QStringLiteral("  Tel. ")), LinePiece::field(Recapito, 20),
+                         LinePiece::text(QStringLiteral("  ")), LinePiece::field(Questioni)},
+                        true});
 
     return k;
 }

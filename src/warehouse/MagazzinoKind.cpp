@@ -1,6 +1,7 @@
 // The description of QLatin1StringView(Magazzino::fileName()): see services/ArchiveKind.h.
 #include "MagazzinoRecord.h"
 #include "services/ArchiveKinds.h"
+#include "services/SummaryLists.h"
 
 using namespace Magazzino;
 
@@ -48,6 +49,18 @@ ArchiveKind make()
     // Card print.
 
     // Summary lists.
+    k.lists.push_back({QStringLiteral("under-stock"),
+                        QStringLiteral("TfrmSottoscorta"),
+                        QStringLiteral("cmdSottoscorta"),
+                        QStringLiteral(" Materiali in esaurimento"),
+                        QStringLiteral("Materiali in esaurimento"),
+                        SummaryLists::atMost(Giacenza, Sottoscorta),
+                        {LinePiece::field(Codice, 30), LinePiece::text(QStringLiteral("  ")),
+                         LinePiece::joined({Marca, Modello}, 40), LinePiece::text(QStringLiteral("  Costo: ")),
+                         LinePiece::field(Costo, 12), LinePiece::text(QStringLiteral("  Giacenza: ")),
+                         LinePiece::field(Giacenza, 12), LinePiece::text(QStringLiteral("  Note: ")),
+                         LinePiece::field(Note)},
+                        true});
 
     return k;
 }

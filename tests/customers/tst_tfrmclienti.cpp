@@ -119,12 +119,9 @@ private Q_SLOTS:
         for (const char *n :
              {"cmdNuovo", "cmdDuplica", "cmdSalva", "cmdGuida", "cmdEsci", "cmdPrimo", "cmdIndietro",
               "cmdAvanti", "cmdUltimo", "cmdFile", "btnEmail", "btnCodFisc", "btnPartitaIva", "btnCarta",
-              "btnIban", "cmdStampa", "cmdAnteprima", "cmdPDF"})
+              "btnIban", "cmdStampa", "cmdAnteprima", "cmdPDF", "cmdRicontatta",
+              "cmdTrova", "cmdEsporta"})
             QTest::newRow(n) << n << true;
-        // Their services come with their own windows.
-        for (const char *n :
-             {"cmdRicontatta"})
-            QTest::newRow(n) << n << false;
         // clang-format on
     }
     void commandsAreThereWithPictureAndWord()

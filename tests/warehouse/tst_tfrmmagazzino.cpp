@@ -884,7 +884,7 @@ private Q_SLOTS:
             << "cmdWeb" << true
             << "Cerca sul Web, tramite Google, informazioni relative all'articolo corrente.";
         QTest::newRow("cmdSottoscorta")
-            << "cmdSottoscorta" << false << "Visualizza l'elenco dei materiali in esaurimento.";
+            << "cmdSottoscorta" << true << "Visualizza l'elenco dei materiali in esaurimento.";
         QTest::newRow("cmdEsporta") << "cmdEsporta" << true
                                     << "Esporta le schede in archivio in un file di Microsoft Excel.";
         QTest::newRow("cmdGuida") << "cmdGuida" << true
