@@ -5,6 +5,7 @@
 #include "ExportMembers.h"
 #include "ExportWindow.h"
 #include "SearchServices.h"
+#include "quotes/QuoteOutputDialog.h"
 #include "shell/card/CardServices.h"
 #include "shell/card/CardWindow.h"
 
@@ -12,6 +13,7 @@ void registerServices()
 {
     CardPrint::registerServices();
     registerSearchServices();
+    QuoteOutput::registerServices();
     for (const ArchiveKind *kind : ArchiveKinds::all()) {
         if (const ExportMember *member = ExportMembers::forKind(kind->name))
             CardServices::add(kind->name, QStringLiteral("cmdEsporta"), [member](CardWindow &card) {
