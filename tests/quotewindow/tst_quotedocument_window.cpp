@@ -250,7 +250,7 @@ void TestQuoteDocumentWindow::pdfReadsBackAndIsReplaced()
         QStringLiteral("Rossi Mario"),
         QStringLiteral("Quant. Codice art. Descrizione Prezzo % Sc. Imp. tot."),
         QStringLiteral("2 ART-001 Vite M6 zincata 1,50 3,00"),
-        QStringLiteral("1 SRV-10 Montaggio in cantiere 40 10 36,00"),
+        QStringLiteral("1 SRV-10 Montaggio in cantiere 40,00 10 36,00"),
         QStringLiteral("3 PZ-7 Staffa angolare 12,20 36,60"),
         QStringLiteral("TOT. IMPONIBILE % IVA TOT. IMPOSTA TOT. IVA INCLUSA TOT. ESENTE TOT. PREVENTIVO"),
         QStringLiteral("75,60 22 16,63 92,23 0,00 92,23"),
