@@ -99,7 +99,12 @@ QString path()
 
 QImage load()
 {
-    QImage picture(path());
+    return loadFrom(path());
+}
+
+QImage loadFrom(const QString &file)
+{
+    QImage picture(file);
     return picture.isNull() ? DefaultLogo::image() : picture;
 }
 

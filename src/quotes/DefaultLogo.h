@@ -26,6 +26,8 @@ namespace LogoFile {
 QString path();
 // Logo.bmp as stored, or the built-in logo when the file is missing or cannot be read.
 QImage load();
+// The same for a logo file elsewhere (the folder of a copied archive).
+QImage loadFrom(const QString &file);
 // Writes the picture as a 24-bit Windows bitmap in place of Logo.bmp. The old file stays whole
 // when the new one cannot be written. False on failure.
 bool save(const QImage &picture);

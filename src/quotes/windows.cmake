@@ -1,3 +1,3 @@
 # The quote area's windows.
 target_sources(quadrivo_gui PRIVATE
-  DefaultLogo.cpp IssuerSettings.cpp TfrmDatiVeicolo.cpp TfrmLogo.cpp TfrmMenuPreventivi.cpp TfrmNumerazione.cpp)
+  IssuerSettings.cpp QuoteOutputDialog.cpp TfrmDatiVeicolo.cpp TfrmLogo.cpp TfrmMenuPreventivi.cpp TfrmNumerazione.cpp)

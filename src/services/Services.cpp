@@ -6,6 +6,7 @@
 #include "ExportWindow.h"
 #include "SearchServices.h"
 #include "SummaryListServices.h"
+#include "quotes/QuoteOutputDialog.h"
 #include "shell/card/CardServices.h"
 #include "shell/card/CardWindow.h"
 
@@ -14,6 +15,7 @@ void registerServices()
     CardPrint::registerServices();
     registerSearchServices();
     registerSummaryListServices();
+    QuoteOutput::registerServices();
     for (const ArchiveKind *kind : ArchiveKinds::all()) {
         if (const ExportMember *member = ExportMembers::forKind(kind->name))
             CardServices::add(kind->name, QStringLiteral("cmdEsporta"), [member](CardWindow &card) {

@@ -124,8 +124,8 @@ void TestToolPdf::refusesWithOneLine_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing arguments")
         << QStringList{"customers", "Clienti.pro"} << "usage: quadrivo-tool pdf";
-    QTest::newRow("unknown kind") << QStringList{"quotes", "2024.pre", "1", "out.pdf"}
-                                  << "unknown kind 'quotes'";
+    QTest::newRow("unknown kind") << QStringList{"invoices", "2024.pre", "1", "out.pdf"}
+                                  << "unknown kind 'invoices'";
     QTest::newRow("archive of another kind")
         << QStringList{"items", "Clienti.pro", "1", "out.pdf"} << "'Clienti.pro' is not an archive of items";
     QTest::newRow("missing archive") << QStringList{"items", "nessuna/Magazzino.pro", "1", "out.pdf"}
