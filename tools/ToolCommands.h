@@ -14,6 +14,7 @@ int runTotals(const QStringList &args);
 int runPdf(const QStringList &args); // needs a QGuiApplication
 int runExport(const QStringList &args);
 int runSearch(const QStringList &args);
+int runDeadlines(const QStringList &args);
 
 namespace ToolOutput {
 void out(const QString &line); // a line on standard output, UTF-8

@@ -28,6 +28,11 @@ const char kHelp[] =
     "  export KIND FILE OUT\n"
     "                     write the spreadsheet file of an archive to OUT, as the export window\n"
     "                     does; KIND is customers, suppliers, items, quotes or deadlines\n"
+    "  deadlines FILE.sca (--imminent|--day|--month) DD/MM/YYYY [--export OUT]\n"
+    "                     list the imminent deadlines on that day (the next year's file beside\n"
+    "                     FILE included), or the deadlines of that day or month, in date and time\n"
+    "                     order: one JSON object per row; --export writes the list's spreadsheet\n"
+    "                     file to OUT. Missing files list nothing and are not created\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 clean, 1 something found (or a warning), 2 usage or access error.\n";
@@ -75,6 +80,8 @@ int main(int argc, char *argv[])
         return runExport(args);
     if (command == QStringLiteral("search"))
         return runSearch(args);
+    if (command == QStringLiteral("deadlines"))
+        return runDeadlines(args);
     ToolOutput::err(QStringLiteral("quadrivo-tool: unknown command '%1' (see --help)").arg(command));
     return 2;
 }
