@@ -16,6 +16,7 @@ int runExport(const QStringList &args);
 int runSearch(const QStringList &args);
 int runList(const QStringList &args);
 int runInventory(const QStringList &args);
+int runDeadlines(const QStringList &args);
 
 namespace ToolOutput {
 void out(const QString &line); // a line on standard output, UTF-8

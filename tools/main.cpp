@@ -39,6 +39,11 @@ const char kHelp[] =
     "                     list the items of a type (all items without TYPE) as the inventory does,\n"
     "                     then one object with the type, the total value, the count and the\n"
     "                     positions of the items whose value does not read\n"
+    "  deadlines FILE.sca (--imminent|--day|--month) DD/MM/YYYY [--export OUT]\n"
+    "                     list the imminent deadlines on that day (the next year's file beside\n"
+    "                     FILE included), or the deadlines of that day or month, in date and time\n"
+    "                     order: one JSON object per row; --export writes the list's spreadsheet\n"
+    "                     file to OUT. Missing files list nothing and are not created\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 clean, 1 something found (or a warning), 2 usage or access error.\n";
@@ -90,6 +95,8 @@ int main(int argc, char *argv[])
         return runList(args);
     if (command == QStringLiteral("inventory"))
         return runInventory(args);
+    if (command == QStringLiteral("deadlines"))
+        return runDeadlines(args);
     ToolOutput::err(QStringLiteral("quadrivo-tool: unknown command '%1' (see --help)").arg(command));
     return 2;
 }

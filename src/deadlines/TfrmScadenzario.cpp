@@ -388,6 +388,8 @@ void TfrmScadenzario::completeRecord(Record &record)
 void TfrmScadenzario::closeEvent(QCloseEvent *event)
 {
     showStartPanel();
+    if (env().sound)
+        env().sound->stop();
     CardWindow::closeEvent(event);
 }
 

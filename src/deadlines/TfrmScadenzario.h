@@ -29,6 +29,9 @@ public Q_SLOTS:
     void btnApriClick();
     void imgGuidaClick();
     void btnCodFiscClick();
+    void btnOKClick();
+    void btnGiornoClick();
+    void btnMeseClick();
 
 protected:
     void cardShown() override;
@@ -51,6 +54,8 @@ private:
     void addStartPanel();
     void showStartPanel();
     void showCardPanel();
+    // The alert and the calendar's lists (TfrmScadenzarioAlert.cpp).
+    void checkImminent();
 
     // The card panel.
     void addCommands();
@@ -64,6 +69,11 @@ private:
     QToolButton *imgGuida = nullptr;
     QToolButton *imgEsci = nullptr;
     QCalendarWidget *calAppuntamenti = nullptr;
+    QToolButton *btnGiorno = nullptr;
+    QToolButton *btnMese = nullptr;
+    QLabel *imgPresenti = nullptr;
+    QLabel *imgAssenti = nullptr;
+    QPushButton *btnOK = nullptr;
 
     QLabel *lblAnno = nullptr;
     QLabel *lblFile = nullptr;

@@ -198,9 +198,9 @@ QWidget *TfrmScadenzario::buildCalendarSide()
     const Clock *clock = env().clock;
     calAppuntamenti->setSelectedDate(clock ? clock->now().date() : QDate::currentDate());
 
-    QToolButton *btnGiorno = pictureButton(QStringLiteral("btnGiorno"), QStringLiteral("view-calendar-day"),
+    btnGiorno = pictureButton(QStringLiteral("btnGiorno"), QStringLiteral("view-calendar-day"),
                                            QStringLiteral("SCADENZE DEL GIORNO"));
-    QToolButton *btnMese = pictureButton(QStringLiteral("btnMese"), QStringLiteral("view-calendar-month"),
+    btnMese = pictureButton(QStringLiteral("btnMese"), QStringLiteral("view-calendar-month"),
                                          QStringLiteral("SCADENZE DEL MESE"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -209,10 +209,8 @@ QWidget *TfrmScadenzario::buildCalendarSide()
     buttons->addWidget(btnMese);
     buttons->addStretch();
 
-    // The day and month lists come with the list windows; until then the calendar only shows.
-    for (QWidget *w : {static_cast<QWidget *>(calAppuntamenti), static_cast<QWidget *>(btnGiorno),
-                       static_cast<QWidget *>(btnMese)})
-        w->setEnabled(false);
+    connect(btnGiorno, &QToolButton::clicked, this, &TfrmScadenzario::btnGiornoClick);
+    connect(btnMese, &QToolButton::clicked, this, &TfrmScadenzario::btnMeseClick);
 
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(28, 22, 28, 20);
@@ -236,15 +234,18 @@ QWidget *TfrmScadenzario::buildAlertSide()
                                             "border-radius: 8px; }"));
     auto *bannerLayout = new QVBoxLayout(bkgAvviso);
     bannerLayout->setContentsMargins(4, 4, 4, 4);
-    bannerLayout->addWidget(banner(QStringLiteral("imgPresenti"), QStringLiteral("Ci sono scadenze"),
-                                   QStringLiteral("background: #fde8e6; color: #b3261e;")));
-    bannerLayout->addWidget(banner(QStringLiteral("imgAssenti"), QStringLiteral("Non ci sono scadenze"),
-                                   QStringLiteral("background: #e6f4ea; color: #1e6b34;")));
+    imgPresenti = banner(QStringLiteral("imgPresenti"), QStringLiteral("Ci sono scadenze"),
+                         QStringLiteral("background: #fde8e6; color: #b3261e;"));
+    imgAssenti = banner(QStringLiteral("imgAssenti"), QStringLiteral("Non ci sono scadenze"),
+                        QStringLiteral("background: #e6f4ea; color: #1e6b34;"));
+    bannerLayout->addWidget(imgPresenti);
+    bannerLayout->addWidget(imgAssenti);
 
-    auto *btnOK = new QPushButton(QStringLiteral("OK"));
+    btnOK = new QPushButton(QStringLiteral("OK"));
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setMinimumWidth(90);
     btnOK->setEnabled(false); // enabled only when imminent deadlines exist
+    connect(btnOK, &QPushButton::clicked, this, &TfrmScadenzario::btnOKClick);
 
     auto *okRow = new QHBoxLayout;
     QLabel *lblOK = text(QStringLiteral("lblOK"), QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."));
@@ -295,4 +296,5 @@ void TfrmScadenzario::cardShown()
     const int year = clock ? clock->now().date().year() : QDate::currentDate().year();
     txtAnno->setText(QStringLiteral("%1").arg(year, 4, 10, QChar(u'0')));
     txtAnno->setFocus(Qt::OtherFocusReason);
+    checkImminent();
 }

@@ -54,6 +54,8 @@ class SoundPlayer
 public:
     virtual ~SoundPlayer() = default;
     virtual void playOnce(const QString &file) = 0;
+    // Silences what is playing, if anything.
+    virtual void stop() = 0;
 };
 
 // Where prepared reports go: the printer, the preview window, a PDF file.

@@ -96,3 +96,9 @@ void QtSoundPlayer::playOnce(const QString &file)
     m_player->setSource(QUrl::fromLocalFile(file));
     m_player->play();
 }
+
+void QtSoundPlayer::stop()
+{
+    if (m_player)
+        m_player->stop();
+}

@@ -42,6 +42,7 @@ public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
     void playOnce(const QString &file) override;
+    void stop() override;
 
 private:
     std::unique_ptr<QMediaPlayer> m_player;

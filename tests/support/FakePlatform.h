@@ -72,7 +72,9 @@ class RecordingSound : public SoundPlayer
 {
 public:
     void playOnce(const QString &file) override { played << file; }
+    void stop() override { ++stops; }
     QStringList played;
+    int stops = 0;
 };
 
 // Keeps every report sent to the printer or the preview; PDFs are really written (with the
