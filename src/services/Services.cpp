@@ -4,6 +4,7 @@
 #include "CardPrintCommands.h"
 #include "ExportMembers.h"
 #include "ExportWindow.h"
+#include "ItemImportServices.h"
 #include "SearchServices.h"
 #include "shell/card/CardServices.h"
 #include "shell/card/CardWindow.h"
@@ -12,6 +13,7 @@ void registerServices()
 {
     CardPrint::registerServices();
     registerSearchServices();
+    registerItemImportServices();
     for (const ArchiveKind *kind : ArchiveKinds::all()) {
         if (const ExportMember *member = ExportMembers::forKind(kind->name))
             CardServices::add(kind->name, QStringLiteral("cmdEsporta"), [member](CardWindow &card) {
