@@ -112,7 +112,7 @@ TfrmImportaMagazzino::TfrmImportaMagazzino(const QString &archivePath, const QSt
     root->setContentsMargins(16, 14, 16, 14);
     root->addWidget(panAvvio);
     root->addWidget(panContainer);
-    setFixedSize(1120, 700);
+    setFixedSize(1120, 690);
 }
 
 QWidget *TfrmImportaMagazzino::buildCriteriaPanel()
@@ -225,6 +225,7 @@ QWidget *TfrmImportaMagazzino::buildImportArea()
     grid->addWidget(txtQuant, 2, 1, Qt::AlignLeft);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->setSpacing(10);
     buttons->addWidget(btnNonAggiornare);
     buttons->addWidget(btnAggiorna);
     grid->addLayout(buttons, 2, 2, 1, 2);
