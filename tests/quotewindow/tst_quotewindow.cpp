@@ -644,8 +644,6 @@ private Q_SLOTS:
                                QStringLiteral("cmdStampa"), QStringLiteral("cmdAnteprima"),
                                QStringLiteral("cmdPDF"),    QStringLiteral("cmdEsporta"),
                                QStringLiteral("impCliente")};
-        for (int line = 1; line <= 30; ++line)
-            waiting << QStringLiteral("impMag") + nn(line);
         for (const QString &name : std::as_const(waiting))
             QVERIFY2(!f.find<QAbstractButton>(name)->isEnabled(), qPrintable(name));
         QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("cmdDuplica")));

@@ -109,6 +109,7 @@ void TestImportWindow::opensWithTheLinesQuantity()
     QFETCH(QString, shown);
     Fixture f;
     f.edit(QStringLiteral("txtQuant") + nn(line))->setText(lineQuantity);
+    QVERIFY(f.find<QAbstractButton>(QStringLiteral("impMag") + nn(line))->isEnabled());
     withNextModal([&] { f.click(QStringLiteral("impMag") + nn(line)); },
                   [&](QDialog *window) {
                       QCOMPARE(window->objectName(), QStringLiteral("TfrmImportaMagazzino"));
@@ -116,7 +117,7 @@ void TestImportWindow::opensWithTheLinesQuantity()
                       QCOMPARE(label(window, "lblMemory"), QStringLiteral("pre_art_") + nn(line));
                       QCOMPARE(CardTestKit::find<QLineEdit>(window, QStringLiteral("txtQuant"))->text(),
                                shown);
-                      QCOMPARE(CardTestKit::focusedName(), QStringLiteral("txtCodice"));
+                      QTRY_COMPARE(CardTestKit::focusedName(), QStringLiteral("txtCodice"));
                   });
 }
 
