@@ -175,10 +175,10 @@ void TfrmPreventivi::addLineRow(QGridLayout *grid, int row, int line, QWidget *p
     bindField(lineField(Column::Es, line), c.es, FieldOptions().outOfEnterChain());
     setHint(c.es, QStringLiteral("Contrassegna come articolo esente da IVA."));
 
-    // Filled by the warehouse import window, which is not there yet.
+    // Filled by the warehouse import window, a service of its own.
     QToolButton *mag = pictureButton(page, QStringLiteral("impMag") + nn, QStringLiteral("document-import"),
                                      QStringLiteral("Importa"));
-    mag->setEnabled(false);
+    makeServiceSlot(mag, mag->objectName());
     setHint(mag, QStringLiteral("Importa i dati dell'articolo dal magazzino."));
 
     grid->addWidget(number, row, Num);

@@ -116,7 +116,7 @@ ResultsPanel::ResultsPanel(QWidget *parent) : QWidget(parent), m_model(new Resul
             "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
             "nuovo clic su Trova.\n"
             "Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
-        this));
+        this, &m_instructions));
 
     m_extra = new QVBoxLayout;
     auto *root = new QVBoxLayout(this);
@@ -154,6 +154,11 @@ QStringList ResultsPanel::texts() const
 int ResultsPanel::lineCount() const
 {
     return m_model->rowCount();
+}
+
+void ResultsPanel::setInstructions(const QString &text)
+{
+    m_instructions->setText(text);
 }
 
 void ResultsPanel::startKeywordSearch()

@@ -38,6 +38,9 @@ public:
     // Extra rows (an import window's quantity and buttons) go under the list.
     QVBoxLayout *extraArea() const { return m_extra; }
 
+    // Replaces the instructions over the list (a window chosen by a single click says so).
+    void setInstructions(const QString &text);
+
     // Empties the keyword edit and gives it the focus, forgetting the last keyword.
     void startKeywordSearch();
 
@@ -49,6 +52,7 @@ public Q_SLOTS:
 
 private:
     ResultListModel *m_model;
+    QLabel *m_instructions = nullptr;
     KeywordJump m_jump;
     QListView *lstRecords;
     QLabel *lblTrovate;

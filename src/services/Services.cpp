@@ -4,6 +4,7 @@
 #include "CardPrintCommands.h"
 #include "ExportMembers.h"
 #include "ExportWindow.h"
+#include "ItemImportServices.h"
 #include "SearchServices.h"
 #include "SummaryListServices.h"
 #include "quotes/QuoteOutputDialog.h"
@@ -16,6 +17,7 @@ void registerServices()
     registerSearchServices();
     registerSummaryListServices();
     QuoteOutput::registerServices();
+    registerItemImportServices();
     for (const ArchiveKind *kind : ArchiveKinds::all()) {
         if (const ExportMember *member = ExportMembers::forKind(kind->name))
             CardServices::add(kind->name, QStringLiteral("cmdEsporta"), [member](CardWindow &card) {

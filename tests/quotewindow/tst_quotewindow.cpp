@@ -639,15 +639,15 @@ private Q_SLOTS:
         Fixture f;
         f.click(QStringLiteral("impOggi"));
         QCOMPARE(f.text(QStringLiteral("txtData")), QStringLiteral("15/03/2024"));
-        // On view, and visibly disabled until their windows come.
-        QStringList waiting;
+        // Every service of the quote window is there from the start.
+        QStringList services = {QStringLiteral("cmdTrova"),  QStringLiteral("cmdSospese"),
+                                QStringLiteral("cmdStampa"), QStringLiteral("cmdAnteprima"),
+                                QStringLiteral("cmdPDF"),    QStringLiteral("cmdEsporta"),
+                                QStringLiteral("impCliente")};
         for (int line = 1; line <= 30; ++line)
-            waiting << QStringLiteral("impMag") + nn(line);
-        for (const QString &name : std::as_const(waiting))
-            QVERIFY2(!f.find<QAbstractButton>(name)->isEnabled(), qPrintable(name));
-        // The quote document's commands are there from the start.
-        for (const char *name : {"cmdStampa", "cmdAnteprima", "cmdPDF"})
-            QVERIFY2(f.find<QAbstractButton>(QLatin1StringView(name))->isEnabled(), name);
+            services << QStringLiteral("impMag") + nn(line);
+        for (const QString &name : std::as_const(services))
+            QVERIFY2(f.find<QAbstractButton>(name)->isEnabled(), qPrintable(name));
         QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("cmdDuplica")));
     }
 

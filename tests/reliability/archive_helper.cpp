@@ -3,6 +3,7 @@
 //
 //   append PATH R WRITER N        append N self-checking records (N = 0: until killed)
 //   stock PATH POS N              take 1 from the item's stock N times, each a locked read and write
+//   unload PATH POS QTY N         the item import's stock unload of QTY, N times
 //   hold PATH MS [reopen]         hold the write lock for MS ms ("reopen": first open and close the
 //                                 same file elsewhere in this process); prints "held" once locked
 //   action PATH R touch|count|append   one archive action; prints its result
@@ -23,6 +24,7 @@
 #include "core/Record.h"
 #include "core/RecordFile.h"
 #include "core/WorkstationGate.h"
+#include "services/ItemImport.h"
 #include "warehouse/MagazzinoRecord.h"
 
 #include <QDateTime>
@@ -84,6 +86,19 @@ int takeStock(const QString &path, qint64 position, qint64 n)
             });
         if (!written) {
             std::fprintf(stderr, "no stock to update at position %lld\n", static_cast<long long>(position));
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int unloadStock(const QString &path, qint64 position, const QString &quantity, qint64 n)
+{
+    qint64 i = 0;
+    const auto report = qScopeGuard([&i] { std::printf("done %lld\n", static_cast<long long>(i)); });
+    for (; i < n; ++i) {
+        if (ItemImport::unload(path, position, quantity).outcome != ItemImport::Unload::Done) {
+            std::fprintf(stderr, "unload refused at position %lld\n", static_cast<long long>(position));
             return 1;
         }
     }
@@ -218,6 +233,8 @@ int main(int argc, char **argv)
             return appendRecords(path, std::atoi(args[0]), std::atoi(args[1]), std::atoll(args[2]));
         if (command == QLatin1String("stock") && rest == 2)
             return takeStock(path, std::atoll(args[0]), std::atoll(args[1]));
+        if (command == QLatin1String("unload") && rest == 3)
+            return unloadStock(path, std::atoll(args[0]), QString::fromLocal8Bit(args[1]), std::atoll(args[2]));
         if (command == QLatin1String("hold") && (rest == 1 || rest == 2))
             return hold(path, std::atoi(args[0]), rest == 2 && std::strcmp(args[1], "reopen") == 0);
         if (command == QLatin1String("tally") && rest == 3)

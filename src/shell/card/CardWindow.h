@@ -146,6 +146,8 @@ protected:
     void setHint(QWidget *control, const QString &hint);
     void setEnterTarget(QWidget *from, QWidget *to);
     void setFirstField(QWidget *field) { m_firstField = field; }
+    // A button of the card's own layout that runs the service registered under `name`.
+    void makeServiceSlot(QToolButton *button, const QString &name);
     void finishCard();
 
     // Hooks.
@@ -213,5 +215,4 @@ private:
     // Commands served by a service of the archive kind, by objectName.
     QList<QPair<QToolButton *, QString>> m_serviceCommands;
     void refreshServiceCommands();
-    void makeServiceSlot(QToolButton *button, const QString &name);
 };
