@@ -4,12 +4,13 @@
 // work across a whole archive read (search, lists, export, card print). Windows, quadrivo-tool and
 // the tests take every archive from ArchiveKinds, never from a file-name switch of their own.
 
+#include "CardPrintRows.h"
+#include "ExportMembers.h"
 #include "core/RecordLayout.h"
 #include "core/RecordView.h"
 #include "shell/Help.h"
 
 #include <QString>
-
 #include <functional>
 #include <vector>
 
@@ -45,45 +46,12 @@ struct SearchCriterion
 
 struct SearchSpec
 {
-    QString window;      // objectName of the search window
+    QString window; // objectName of the search window
     QString caption;
     QString countPrefix; // "Il presente riepilogo contiene " / "Il presente elenco contiene "
     QString printTitle;  // the list report's title
     std::vector<SearchCriterion> criteria;
     LineRecipe line;
-};
-
-enum class CellAlign { Left, Right };
-
-// A spreadsheet column: header and width in the file, the fields it shows (joined by one blank),
-// the alignment of its data cells, whether the grid lets the user edit it, and the grid's own
-// header where it differs from the file's.
-struct ExportColumn
-{
-    QString header;
-    int width;
-    std::vector<int> sources;
-    CellAlign align = CellAlign::Left;
-    bool editable = false;
-    QString gridHeader = {};
-};
-
-struct ExportSpec
-{
-    QString window; // objectName of the grid window
-    QString caption;
-    QString fileName;  // in the program folder
-    QString sheetName; // the worksheet's name in the file
-    HelpPage helpPage = HelpPage::Generale;
-    std::vector<ExportColumn> columns;
-};
-
-// One row of a printed card: a label and how its value is made from the card's field texts.
-using FieldTexts = std::function<QString(int field)>;
-struct CardPrintRow
-{
-    QString label;
-    std::function<QString(const FieldTexts &)> value;
 };
 
 // A summary list of the records that need attention.
@@ -93,7 +61,7 @@ struct SummaryList
     QString window;  // objectName of the list window
     QString command; // the card command that opens it
     QString caption;
-    QString title;   // the list report's title
+    QString title; // the list report's title
     std::function<bool(const RecordView &)> select;
     LineRecipe line;
     bool sorted = true; // false: file order
@@ -111,8 +79,8 @@ struct ArchiveKind
     HelpPage helpPage;
 
     SearchSpec search;
-    ExportSpec exports;
-    std::vector<CardPrintRow> cardPrintRows;
+    ExportMember exports;        // its spreadsheet export
+    CardPrint::Layout cardPrint; // its printed card; no rows for an archive without one
     std::vector<SummaryList> lists;
 
     bool yearly() const { return fileName.isEmpty(); }

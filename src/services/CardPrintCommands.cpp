@@ -1,5 +1,6 @@
 #include "CardPrintCommands.h"
 
+#include "ArchiveKinds.h"
 #include "CardPrintReport.h"
 #include "shell/TMisc.h"
 #include "shell/card/CardServices.h"
@@ -61,9 +62,11 @@ void exportPdf(CardWindow &card, const Layout &layout)
 
 void registerServices()
 {
-    for (const QString &kind :
-         {QStringLiteral("customers"), QStringLiteral("suppliers"), QStringLiteral("items"), QStringLiteral("deadlines")}) {
-        const Layout *layout = layoutFor(kind);
+    for (const ArchiveKind *archive : ArchiveKinds::all()) {
+        const Layout *layout = layoutFor(archive->name);
+        if (!layout)
+            continue;
+        const QString &kind = archive->name;
         const auto add = [&](const QString &command, void (*run)(CardWindow &, const Layout &)) {
             if (!command.isEmpty())
                 CardServices::add(kind, command, [run, layout](CardWindow &card) { run(card, *layout); });

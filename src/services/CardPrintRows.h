@@ -40,7 +40,13 @@ struct Layout
     QList<Row> rows;        // 24
 };
 
-// The layout of an archive kind ("customers", "suppliers", "items", "deadlines"), or nullptr.
+// Rows of a layout: a label with one field, a label with pieces; a fixed piece.
+Row row(const char *label, int field);
+Row row(const char *label, QList<Piece> value);
+Piece text(const char *literal);
+
+// The layout of an archive kind (its description's `cardPrint`) ("customers", "suppliers", "items",
+// "deadlines"), or nullptr.
 const Layout *layoutFor(const QString &kind);
 
 // The rows' label and value for a card whose controls' texts (check boxes as "Sì"/"No") are in

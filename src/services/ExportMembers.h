@@ -23,10 +23,16 @@ struct ExportMember
 
 namespace ExportMembers {
 
-// The member of an archive kind: "customers", "suppliers", "items", "quotes", "deadlines";
-// nullptr for any other name.
+// The member of an archive kind (its description's `exports`): "customers", "suppliers", "items", "quotes",
+// "deadlines"; nullptr for any other name.
 const ExportMember *forKind(const QString &kindName);
 QStringList kindNames();
+
+// A column of a member's table: header and width in the file, the fields it joins, whether the grid
+// lets the user edit it, its alignment, and the grid's header where it differs from the file's.
+ExportTable::Column column(const char *header, int width, QList<int> fields, bool editable = false,
+                           SpreadsheetWriter::Align align = SpreadsheetWriter::Align::Left,
+                           const char *gridHeader = nullptr);
 
 // The 19 columns of the deadline archive; the calendar lists add their sort key as a 20th.
 QList<ExportTable::Column> deadlineColumns();

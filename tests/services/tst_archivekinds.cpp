@@ -4,7 +4,6 @@
 #include "services/ArchiveKinds.h"
 
 #include <QtTest>
-
 #include <set>
 
 // The registry is what every service reads: a field index or a name that is off here would show
@@ -71,13 +70,27 @@ void TestArchiveKinds::tablesNameRealFields()
             QVERIFY2(criterionFields.insert(c.field).second, qPrintable(c.control));
             // The criterion's edit is named after the field it searches.
             const QString name = layout.name(c.field);
-            QCOMPARE(c.control, name.startsWith(QLatin1StringView("txt")) ? name : QStringLiteral("txt") + name);
+            QCOMPARE(c.control,
+                     name.startsWith(QLatin1StringView("txt")) ? name : QStringLiteral("txt") + name);
         }
         checkRecipe(*k, k->search.line, "search line");
-        for (const ExportColumn &column : k->exports.columns) {
-            QVERIFY(!column.sources.empty());
-            for (int source : column.sources)
+        QVERIFY2(!k->exports.columns.isEmpty(), qPrintable(k->name));
+        QCOMPARE(k->exports.layout, k->layout);
+        for (const ExportTable::Column &column : k->exports.columns) {
+            QVERIFY(!column.fields.isEmpty());
+            for (int source : column.fields)
                 QVERIFY2(source >= 0 && source < layout.fieldCount(), qPrintable(column.header));
+        }
+        // A printed card has 24 rows, each piece of them a field of this archive.
+        if (!k->cardPrint.rows.isEmpty()) {
+            QCOMPARE(k->cardPrint.rows.size(), 24);
+            for (const CardPrint::Row &row : k->cardPrint.rows) {
+                for (const CardPrint::Piece &piece : row.value) {
+                    if (piece.kind != CardPrint::Piece::Kind::Literal)
+                        QVERIFY2(piece.field >= 0 && piece.field < layout.fieldCount(),
+                                 qPrintable(row.label));
+                }
+            }
         }
         for (const SummaryList &list : k->lists)
             checkRecipe(*k, list.line, "summary list line");
@@ -124,7 +137,8 @@ void TestArchiveKinds::resultLine()
                  QStringLiteral("  C.F. RSSMRA80A01F839X  Citt\u00E0: Napoli") + QString(22, u' ') +
                  QStringLiteral("  "));
 
-    // The quote's first column is number and date together, cut at 25.
+    // The quote's first column is the prefix, then number and date together cut or padded to 25:
+    // a number of five digits keeps the whole year.
     Record quote(Preventivi::layout());
     quote.setText(Preventivi::txtNumFatt, QStringLiteral("12345"));
     quote.setText(Preventivi::txtData, QStringLiteral("15/03/2024"));
@@ -132,7 +146,9 @@ void TestArchiveKinds::resultLine()
     const QByteArray q = quote.encode();
     const ArchiveKind &quotes = ArchiveKinds::get(ArchiveKindId::Quotes);
     const QString line = buildLine(quotes.search.line, RecordView(*quotes.layout, q.constData()));
-    QVERIFY2(line.startsWith(QStringLiteral("Prev. n. 12345 del 15/03/  ")), qPrintable(line));
+    QVERIFY2(line.startsWith(QStringLiteral("Prev. n. 12345 del 15/03/2024") + QString(5 + 2 + 35, u' ') +
+                             QStringLiteral("  P.I. ")),
+             qPrintable(line));
     QVERIFY2(line.endsWith(QStringLiteral("  Tot. \u20AC 122,00")), qPrintable(line));
 }
 

@@ -117,7 +117,7 @@ void TestListService::lineOfEachArchive_data()
                  {Preventivi::txtCliente, "Rossi Mario"},
                  {Preventivi::txtIvaCliente, "01234567890"},
                  {Preventivi::txtRiferimenti, "Tagliando"}}
-        << pad("Prev. n. 12 del 15/03/2024", 25) + "  " + pad("Rossi Mario", 35) +
+        << "Prev. n. " + pad("12 del 15/03/2024", 25) + "  " + pad("Rossi Mario", 35) +
                "  P.I. 01234567890  Rif. " + pad("Tagliando", 35) + "  Tot. \u20AC ";
 }
 
