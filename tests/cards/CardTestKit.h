@@ -53,6 +53,11 @@ inline void withNextModal(const std::function<void()> &action, const std::functi
             poll.stop();
             seen = true;
             const QPointer<QDialog> open(dialog);
+            // A loaded machine shows the window before it activates it: wait for the focus to
+            // arrive where the window puts it, as the user sees it.
+            (void)QTest::qWaitForWindowActive(dialog);
+            if (!open)
+                return;
             inspect(dialog);
             if (open && open->isVisible()) // unless `inspect` closed it with its own buttons
                 open->reject();

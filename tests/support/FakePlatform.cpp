@@ -1,7 +1,7 @@
 #include "FakePlatform.h"
 
-#include "services/Services.h"
 #include "reports/PdfFile.h"
+#include "services/Services.h"
 
 #include <QtTest>
 
@@ -69,6 +69,16 @@ FakePlatform::FakePlatform()
 
 FakePlatform::~FakePlatform()
 {
+    // A test that failed already may stop before its questions come; only a passing one is told.
+    if (QTest::currentTestFunction() && !QTest::currentTestFailed() &&
+        (messages.unusedAnswers() > 0 || fileDialogs.unusedPaths() > 0)) {
+        const QByteArray what =
+            QStringLiteral("%1 scripted answer(s) and %2 scripted file path(s) were never asked for")
+                .arg(messages.unusedAnswers())
+                .arg(fileDialogs.unusedPaths())
+                .toUtf8();
+        QTest::qFail(what.constData(), __FILE__, __LINE__);
+    }
     Environment e = Environment::current();
     e.messages = nullptr;
     e.shell = nullptr;

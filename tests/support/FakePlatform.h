@@ -8,7 +8,8 @@
 #include <deque>
 
 // Recording doubles of the platform seams. A question or a file dialog that the test did not
-// script an answer for aborts the test loudly instead of hanging on a modal box.
+// script an answer for aborts the test loudly instead of hanging on a modal box; an answer that
+// was scripted and never asked for fails the test (it did not go where the test thought).
 struct ShownMessage
 {
     MessageKind kind;
@@ -22,6 +23,7 @@ public:
     bool ask(QWidget *parent, const QString &text) override;
 
     void answerNext(bool yes) { m_answers.push_back(yes); }
+    qsizetype unusedAnswers() const { return qsizetype(m_answers.size()); }
     QList<ShownMessage> shown; // notices, in order
     QStringList questions;     // questions, in order
     void clear()
@@ -51,6 +53,7 @@ public:
     QString getSaveFileName(QWidget *parent, const QString &title, const QString &path,
                             const QString &filter) override;
     void chooseNext(const QString &path) { m_paths.push_back(path); }
+    qsizetype unusedPaths() const { return qsizetype(m_paths.size()); }
     struct Request
     {
         QString title, folder, filter;
