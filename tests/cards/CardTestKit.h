@@ -55,7 +55,7 @@ inline void withNextModal(const std::function<void()> &action, const std::functi
             const QPointer<QDialog> open(dialog);
             // A loaded machine shows the window before it activates it: wait for the focus to
             // arrive where the window puts it, as the user sees it.
-            (void)QTest::qWaitForWindowActive(dialog);
+            (void)QTest::qWaitFor([&] { return !open || QApplication::activeWindow() == open; }, 2000);
             if (!open)
                 return;
             inspect(dialog);
