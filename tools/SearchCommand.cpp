@@ -17,8 +17,18 @@ const QString kUsage = QStringLiteral("usage: quadrivo-tool search KIND FILE [FI
 void appendJson(QByteArray &out, const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
+    const char *p = utf8.constData();
+    const char *const end = p + utf8.size();
     out += '"';
-    for (const char c : utf8) {
+    while (p < end) {
+        // The plain run up to the next character JSON escapes goes in with one append.
+        const char *run = p;
+        while (p < end && *p != '"' && *p != '\\' && static_cast<unsigned char>(*p) >= 0x20)
+            ++p;
+        out.append(run, p - run);
+        if (p == end)
+            break;
+        const char c = *p++;
         switch (c) {
         case '"':
             out += "\\\"";
@@ -35,14 +45,11 @@ void appendJson(QByteArray &out, const QString &text)
         case '\t':
             out += "\\t";
             break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
+        default: {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(c));
+            out += escaped;
+        }
         }
     }
     out += '"';
