@@ -746,8 +746,6 @@ void TestScadenzarioWindow::cardFitsTheSmallScreen()
 
 void TestScadenzarioWindow::shots()
 {
-    if (qEnvironmentVariableIsEmpty("QUADRIVO_SHOTS"))
-        QSKIP("QUADRIVO_SHOTS not set");
     Fixture f;
     for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
         const QString suffix = QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());

@@ -197,8 +197,6 @@ void TestMainMenu::helpOpensAFreshGeneralPageEachTime()
 
 void TestMainMenu::shots()
 {
-    if (qEnvironmentVariableIsEmpty("QUADRIVO_SHOTS"))
-        QSKIP("QUADRIVO_SHOTS not set");
     AreaWindow a, b, c;
     m_menu->setAreaWindow(Area::Clienti, &a);
     m_menu->setAreaWindow(Area::Fornitori, &b);

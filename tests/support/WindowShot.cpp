@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 namespace WindowShot {
@@ -20,11 +23,21 @@ bool save(QWidget *window, const QString &path, QSize size)
 
 void keep(QWidget *window, const QString &name, QSize size)
 {
-    const QString folder = qEnvironmentVariable("QUADRIVO_SHOTS");
+    // Without QUADRIVO_SHOTS the picture goes to a scratch folder: every run checks that the
+    // window renders to a picture; the pictures are kept only when wanted.
+    static QTemporaryDir scratch;
+    QString folder = qEnvironmentVariable("QUADRIVO_SHOTS");
     if (folder.isEmpty())
-        return;
+        folder = scratch.path();
     QDir().mkpath(folder);
-    save(window, QDir(folder).filePath(name + QStringLiteral(".png")), size);
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!save(window, path, size)) {
+        QTest::qFail(qPrintable(QStringLiteral("no picture written at %1").arg(path)), __FILE__, __LINE__);
+        return;
+    }
+    if (QImage(path).isNull())
+        QTest::qFail(qPrintable(QStringLiteral("the picture %1 does not read back").arg(path)), __FILE__,
+                     __LINE__);
 }
 
 void keepAtScreenSizes(QWidget *window, const QString &name)

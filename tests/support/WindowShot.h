@@ -10,7 +10,8 @@ class QWidget;
 namespace WindowShot {
 
 bool save(QWidget *window, const QString &path, QSize size = {});
-// Saves into $QUADRIVO_SHOTS/<name>.png when that variable is set; does nothing otherwise.
+// Saves into $QUADRIVO_SHOTS/<name>.png when that variable is set, into a scratch folder
+// otherwise; the test fails when no picture of the window was written.
 void keep(QWidget *window, const QString &name, QSize size = {});
 // keep() at the two screen sizes the windows are laid out for: <name>-1366x768, <name>-1920x1080.
 void keepAtScreenSizes(QWidget *window, const QString &name);
