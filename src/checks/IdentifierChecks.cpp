@@ -303,9 +303,10 @@ int cartaLuhnValue(QStringView text)
 int ibanModulo97(QStringView text)
 {
     QString iban = capitals(text.toString().remove(u' '));
-    const qsizetype marker = iban.indexOf(QStringLiteral("IBAN"));
-    if (marker >= 0)
-        iban.remove(marker, 4);
+    // The "IBAN" label a user may paste in front goes; the same four letters inside an account
+    // number are part of it (removing them there made a valid IBAN read as wrong).
+    if (iban.startsWith(QLatin1StringView("IBAN")))
+        iban.remove(0, 4);
     iban = iban.mid(4) + iban.left(4);
 
     QString digits;

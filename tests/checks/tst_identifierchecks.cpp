@@ -358,6 +358,8 @@ void TestIdentifierChecks::iban_data()
         << "FR1420041010050500013M02606" << Kind::Information << kIbanValid << false;
     QTest::newRow("Monaco, 27 characters")
         << "MC5811222000010123456789030" << Kind::Information << kIbanValid << false;
+    QTest::newRow("the letters IBAN in the account number")
+        << "IT73X0542811101IBAN00123456" << Kind::Information << kIbanValid << false;
     QTest::newRow("two digits swapped")
         << "IT60X0542811101000000123465" << Kind::Warning << kIbanWrong << false;
     QTest::newRow("check digits changed")
@@ -385,6 +387,7 @@ void TestIdentifierChecks::ibanModulo97_data()
     QTest::newRow("groups with blanks") << "IT60 X054 2811 1010 0000 0123 456" << 1;
     QTest::newRow("IBAN in front") << "IBAN IT60 X054 2811 1010 0000 0123 456" << 1;
     QTest::newRow("iban in small letters") << "iban it60 x054 2811 1010 0000 0123 456" << 1;
+    QTest::newRow("IBAN in front of one with IBAN inside") << "IBAN IT73X0542811101IBAN00123456" << 1;
     QTest::newRow("Maltese, 31 characters") << "MT84MALT011000012345MTLCAST001S" << 1;
     QTest::newRow("British, 22 characters") << "GB82WEST12345698765432" << 1;
     // Remainders other than 1 come out as the whole number's remainder would.
