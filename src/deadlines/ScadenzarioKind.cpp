@@ -110,17 +110,8 @@ ArchiveKind make()
     }
 
     // Summary lists.
-    const LineRecipe deadlineLine = {LinePiece::field(Dettagli, 35),
-                                     LinePiece::text(QStringLiteral("  Data: ")),
-                                     LinePiece::field(Data, 10),
-                                     LinePiece::text(QStringLiteral("  Ora: ")),
-                                     LinePiece::field(Ora, 5),
-                                     LinePiece::text(QStringLiteral("  Contatto: ")),
-                                     LinePiece::field(Pagatore, 24),
-                                     LinePiece::text(QStringLiteral("  Agente:  ")),
-                                     LinePiece::field(Beneficiario, 24),
-                                     LinePiece::text(QStringLiteral("  \u20AC ")),
-                                     LinePiece::field(Costo)};
+    // The same line as the search window.
+    const LineRecipe &deadlineLine = k.search.line;
     // The payment lists do not look at the date: a payment to make is listed, due or not.
     k.lists.push_back({QStringLiteral("to-confirm"), QStringLiteral("TfrmDaConfermare"),
                        QStringLiteral("cmdDaConfermare"),

@@ -49,7 +49,13 @@ private:
 
 } // namespace
 
-QPushButton *ResultsPanel::button(const QString &name, const QString &icon, const QString &text, QWidget *parent)
+void ResultsPanel::enterMovesTo(QLineEdit *edit, QPushButton *button)
+{
+    new EnterToButton(edit, button);
+}
+
+QPushButton *ResultsPanel::button(const QString &name, const QString &icon, const QString &text,
+                                  QWidget *parent)
 {
     auto *b = new QPushButton(QIcon::fromTheme(icon), text, parent);
     b->setObjectName(name);

@@ -23,7 +23,10 @@ class ResultsPanel : public QWidget
 public:
     explicit ResultsPanel(QWidget *parent);
     // A push button of the list windows: picture, word, objectName; Enter in an edit never presses it.
-    static QPushButton *button(const QString &name, const QString &icon, const QString &text, QWidget *parent);
+    static QPushButton *button(const QString &name, const QString &icon, const QString &text,
+                               QWidget *parent);
+    // Enter in `edit` moves the focus to `button` rather than pressing the dialog's default button.
+    static void enterMovesTo(QLineEdit *edit, QPushButton *button);
 
     // Shows the lines; the count line reads `countPrefix`, the number and " schede.".
     void showLines(std::vector<ListText::Line> lines, const QString &countPrefix);

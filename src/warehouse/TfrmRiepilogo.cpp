@@ -5,14 +5,13 @@
 #include "platform/Platform.h"
 #include "reports/ListReport.h"
 #include "services/ResultListModel.h"
+#include "services/ResultsPanel.h"
 #include "shell/DialogParts.h"
 #include "shell/Help.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -23,14 +22,6 @@
 
 namespace {
 
-QPushButton *button(const QString &name, const QString &icon, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(QIcon::fromTheme(icon), text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLabel *boldLabel(const QString &name, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -40,31 +31,6 @@ QLabel *boldLabel(const QString &name, const QString &text, QWidget *parent)
     label->setFont(bold);
     return label;
 }
-
-// Enter in the find edit moves to "Trova".
-class EnterToButton : public QObject
-{
-public:
-    EnterToButton(QLineEdit *edit, QPushButton *button) : QObject(edit), m_button(button)
-    {
-        edit->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        m_button->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-
-private:
-    QPushButton *m_button;
-};
 
 } // namespace
 
@@ -133,9 +99,10 @@ QWidget *TfrmRiepilogo::buildFindRow()
     QFont bold = txtTrova->font();
     bold.setBold(true);
     txtTrova->setFont(bold);
-    btnTrova = button(QStringLiteral("btnTrova"), QStringLiteral("edit-find"), QStringLiteral("Trova"), row);
+    btnTrova = ResultsPanel::button(QStringLiteral("btnTrova"), QStringLiteral("edit-find"),
+                                    QStringLiteral("Trova"), row);
     connect(btnTrova, &QPushButton::clicked, this, &TfrmRiepilogo::btnTrovaClick);
-    new EnterToButton(txtTrova, btnTrova);
+    ResultsPanel::enterMovesTo(txtTrova, btnTrova);
 
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -158,10 +125,10 @@ QWidget *TfrmRiepilogo::buildBottom()
     maroon.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
     lblTotale->setPalette(maroon);
 
-    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("document-print"),
-                       QStringLiteral("Stampa inventario"), bottom);
-    btnEsci =
-        button(QStringLiteral("btnEsci"), QStringLiteral("application-exit"), QStringLiteral("Esci"), bottom);
+    btnStampa = ResultsPanel::button(QStringLiteral("btnStampa"), QStringLiteral("document-print"),
+                                     QStringLiteral("Stampa inventario"), bottom);
+    btnEsci = ResultsPanel::button(QStringLiteral("btnEsci"), QStringLiteral("application-exit"),
+                                   QStringLiteral("Esci"), bottom);
     imgGuida = new QToolButton(bottom);
     imgGuida->setObjectName(QStringLiteral("imgGuida"));
     imgGuida->setIcon(QIcon::fromTheme(QStringLiteral("help-contents")));
