@@ -78,7 +78,7 @@ SQL
         "$(ratio "$tool_all" "$sql_all")"
     printf '%-34s %10s %10s %10s\n' "sqlite3 LIKE '%ross%'" "$sql_ross" "$(ratio "$sql_ross" "$raw")" "1.00"
     printf '%-34s %10s %10s %10s\n' "sqlite3 all, ORDER BY" "$sql_all" "$(ratio "$sql_all" "$raw")" "1.00"
-    echo "peak memory of the all-records listing / text of its lines: $mem_ratio"
+    echo "peak memory of the all-records listing / text of its lines (one byte a character): $mem_ratio"
     if [ -x "$build/bench/window-bench" ]; then
         echo "search window: $("$build/bench/window-bench" "$archive") ms from Cerca to the lines shown (all records)"
         echo "export window: $("$build/bench/window-bench" "$archive" export) ms from reading the archive to the grid shown"

@@ -77,8 +77,8 @@ int main(int argc, char *argv[])
     qint64 textBytes = 0;
     {
         const auto lines = ListService::search(kind, path, {}, Missing::Empty);
-        for (const auto &line : lines)
-            textBytes += line.text.size() * qint64(sizeof(QChar));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            textBytes += lines.bytes(i).size(); // one byte per character, as the list holds it
     }
     const double memoryRatio = textBytes ? double(peakKiB() - before) * 1024.0 / double(textBytes) : 0.0;
 

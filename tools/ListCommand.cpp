@@ -29,12 +29,6 @@ bool readable(const QString &file)
     return true;
 }
 
-void printLines(const std::vector<ListText::Line> &lines)
-{
-    for (const ListText::Line &line : lines)
-        out(QStringLiteral("{\"pos\": %1, \"line\": %2}").arg(line.position).arg(jsonString(line.text)));
-}
-
 } // namespace
 
 int runList(const QStringList &args)
@@ -50,7 +44,7 @@ int runList(const QStringList &args)
     }
     if (!readable(args[1]))
         return 2;
-    std::vector<ListText::Line> lines;
+    ListText::Lines lines;
     try {
         lines =
             SummaryLists::collect(*member.list, *member.kind->layout, args[1], ListService::Missing::Empty);

@@ -4,56 +4,12 @@
 #include "services/ListService.h"
 
 #include <QFileInfo>
-#include <cstdio>
 
 using namespace ToolOutput;
 
 namespace {
 
 const QString kUsage = QStringLiteral("usage: quadrivo-tool search KIND FILE [FIELD=TEXT]...");
-
-// JSON string escaping written straight into the output buffer: a listing of a whole archive is
-// one line per record, and a JSON document per line would cost more than the search itself.
-void appendJson(QByteArray &out, const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    const char *p = utf8.constData();
-    const char *const end = p + utf8.size();
-    out += '"';
-    while (p < end) {
-        // The plain run up to the next character JSON escapes goes in with one append.
-        const char *run = p;
-        while (p < end && *p != '"' && *p != '\\' && static_cast<unsigned char>(*p) >= 0x20)
-            ++p;
-        out.append(run, p - run);
-        if (p == end)
-            break;
-        const char c = *p++;
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default: {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(c));
-            out += escaped;
-        }
-        }
-    }
-    out += '"';
-}
 
 // The criterion for FIELD=TEXT, or nullopt after printing why.
 std::optional<ListService::Criterion> criterionOf(const ArchiveKind &kind, const QString &arg)
@@ -100,26 +56,13 @@ int runSearch(const QStringList &args)
         return 2;
     }
 
-    std::vector<ListText::Line> lines;
+    ListText::Lines lines;
     try {
         lines = ListService::search(*kind, file, criteria, ListService::Missing::Empty);
     } catch (const ArchiveError &e) {
         err(QStringLiteral("quadrivo-tool: cannot read the archive: %1").arg(e.detail()));
         return 2;
     }
-    QByteArray out;
-    out.reserve(1 << 20);
-    for (const ListText::Line &line : lines) {
-        out += "{\"pos\": ";
-        out += QByteArray::number(line.position);
-        out += ", \"line\": ";
-        appendJson(out, line.text);
-        out += "}\n";
-        if (out.size() >= (1 << 20)) {
-            std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
-            out.clear();
-        }
-    }
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    printLines(lines);
     return std::fflush(stdout) == 0 ? 0 : 2;
 }

@@ -1,7 +1,12 @@
 #include "ToolCommands.h"
 
-#include <QJsonDocument>
+#include "core/Win1252.h"
+
 #include <QJsonArray>
+#include <QJsonDocument>
+
+#include <array>
+#include <cstdio>
 
 namespace ToolOutput {
 
@@ -24,6 +29,86 @@ QString jsonString(const QString &text)
     // QJsonDocument only serialises containers: wrap, then take the element back out.
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+namespace {
+
+// What each Windows-1252 byte of a line becomes inside a JSON string in UTF-8, made once. A
+// listing of a whole archive is one line per record: the bytes go straight from the list's
+// buffer to the output, without a QString per line.
+struct JsonBytes
+{
+    std::array<QByteArray, 256> of;
+    JsonBytes()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            switch (c) {
+            case '"':
+                of[size_t(b)] = "\\\"";
+                break;
+            case '\\':
+                of[size_t(b)] = "\\\\";
+                break;
+            case '\n':
+                of[size_t(b)] = "\\n";
+                break;
+            case '\r':
+                of[size_t(b)] = "\\r";
+                break;
+            case '\t':
+                of[size_t(b)] = "\\t";
+                break;
+            default:
+                if (b < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(b));
+                    of[size_t(b)] = escaped;
+                } else {
+                    of[size_t(b)] = Win1252::decode(&c, 1).toUtf8();
+                }
+            }
+        }
+    }
+    // Printable ASCII other than the quote and the backslash goes out as it is.
+    static bool plain(unsigned char b) { return b >= 0x20 && b < 0x80 && b != '"' && b != '\\'; }
+};
+
+void appendJson(QByteArray &out, QByteArrayView line, const JsonBytes &json)
+{
+    out += '"';
+    const char *p = line.data();
+    const char *const end = p + line.size();
+    while (p < end) {
+        const char *run = p;
+        while (p < end && JsonBytes::plain(static_cast<unsigned char>(*p)))
+            ++p;
+        out.append(run, p - run);
+        if (p < end)
+            out += json.of[static_cast<unsigned char>(*p++)];
+    }
+    out += '"';
+}
+
+} // namespace
+
+void printLines(const ListText::Lines &lines)
+{
+    static const JsonBytes json;
+    QByteArray text;
+    text.reserve(1 << 20);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        text += "{\"pos\": ";
+        text += QByteArray::number(lines.position(i));
+        text += ", \"line\": ";
+        appendJson(text, lines.bytes(i), json);
+        text += "}\n";
+        if (text.size() >= (1 << 20)) {
+            std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+            text.clear();
+        }
+    }
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
 }
 
 } // namespace ToolOutput

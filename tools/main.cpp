@@ -1,7 +1,9 @@
 #include "ToolCommands.h"
 
-#include <QGuiApplication>
-#include <memory>
+#include <QByteArray>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -48,35 +50,37 @@ const char kHelp[] =
     "\n"
     "Exit status: 0 clean, 1 something found (or a warning), 2 usage or access error.\n";
 
-// The offscreen platform's notes about the desktop session are no business of a command's output.
-void quietPlatformNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+// The PDF commands draw, which needs the GUI libraries; every other command needs only QtCore.
+// They live in a companion program beside this one, so that a search or a dump does not pay for
+// loading the GUI stack on every start.
+int runPdfCompanion(char *argv[])
 {
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths:")))
-        return;
-    ToolOutput::err(message);
+    char self[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    QByteArray path = n > 0 ? QByteArray(self, n) : QByteArray(argv[0]);
+    path = path.left(path.lastIndexOf('/') + 1) + "quadrivo-tool-pdf";
+    ::execv(path.constData(), argv);
+    ToolOutput::err(QStringLiteral("quadrivo-tool: cannot start %1: %2")
+                        .arg(QString::fromLocal8Bit(path), QString::fromLocal8Bit(std::strerror(errno))));
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Reports measure and draw text, which needs the GUI application; no display is used.
-    const bool drawing = argc > 1 && qstrcmp(argv[1], "pdf") == 0;
-    if (drawing)
-        qInstallMessageHandler(quietPlatformNotes);
-    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app;
-    if (drawing)
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    else
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
+    // No application object: the commands read and write files only, and starting one costs more
+    // than a search of a small archive.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     if (args.isEmpty() || args.first() == QStringLiteral("--help") || args.first() == QStringLiteral("-h")) {
         std::fputs(kHelp, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
     }
     const QString command = args.takeFirst();
+    if (command == QStringLiteral("pdf"))
+        return runPdfCompanion(argv);
     if (command == QStringLiteral("dump"))
         return runDump(args);
     if (command == QStringLiteral("verify"))
@@ -85,8 +89,6 @@ int main(int argc, char *argv[])
         return runCheck(args);
     if (command == QStringLiteral("totals"))
         return runTotals(args);
-    if (command == QStringLiteral("pdf"))
-        return runPdf(args);
     if (command == QStringLiteral("export"))
         return runExport(args);
     if (command == QStringLiteral("search"))

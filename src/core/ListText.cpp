@@ -3,7 +3,6 @@
 #include "Win1252.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace ListText {
 
@@ -35,42 +34,21 @@ QString lowerAZ(QStringView text)
     return out;
 }
 
-QByteArray orderKey1252(QByteArray line)
+int compareListOrder(QByteArrayView a, QByteArrayView b)
 {
-    for (char &c : line)
-        c = upperAZ(c);
-    return line;
-}
-
-QByteArray orderKey(QStringView line)
-{
-    return orderKey1252(Win1252::encode(line));
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(upperAZ(a[i]));
+        const auto y = static_cast<unsigned char>(upperAZ(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 bool listLess(QStringView a, QStringView b)
 {
-    const QByteArray ka = orderKey(a);
-    const QByteArray kb = orderKey(b);
-    return ka < kb; // QByteArray compares unsigned bytes
-}
-
-void sortLines(std::vector<Line> &lines)
-{
-    struct Keyed
-    {
-        QByteArray key;
-        size_t index;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(lines.size());
-    for (size_t i = 0; i < lines.size(); ++i)
-        keyed.push_back({orderKey(lines[i].text), i});
-    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) { return a.key < b.key; });
-    std::vector<Line> sorted;
-    sorted.reserve(lines.size());
-    for (const Keyed &k : keyed)
-        sorted.push_back(std::move(lines[k.index]));
-    lines = std::move(sorted);
+    return compareListOrder(Win1252::encode(a), Win1252::encode(b)) < 0;
 }
 
 } // namespace ListText

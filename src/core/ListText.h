@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
-#include <vector>
 
 // Text helpers of the lists every archive service shows: fixed-width columns, the A-Z-only
 // case folding and the list order.
@@ -18,20 +17,10 @@ QString lowerAZ(QStringView text);
 inline char upperAZ(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 inline char lowerAZ(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
-// The key that orders a line in a list: its Windows-1252 bytes with a-z folded to A-Z, compared
-// as unsigned bytes. So "bianchi" comes before "Rossi" and "_" after the letters.
-QByteArray orderKey(QStringView line);
-// The same for a line already held in Windows-1252.
-QByteArray orderKey1252(QByteArray line);
+// The list order of two lines held in Windows-1252: bytes compared unsigned with a-z folded to A-Z,
+// a line before the longer ones it begins. So "bianchi" comes before "Rossi" and "_" after the
+// letters. Negative, zero or positive.
+int compareListOrder(QByteArrayView a, QByteArrayView b);
 bool listLess(QStringView a, QStringView b);
-
-// One line of a list with the 1-based position of the record it was built from.
-struct Line
-{
-    qint64 position;
-    QString text;
-};
-// Sorts once, in list order; equal lines keep their file order.
-void sortLines(std::vector<Line> &lines);
 
 } // namespace ListText

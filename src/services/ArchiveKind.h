@@ -6,6 +6,7 @@
 
 #include "CardPrintRows.h"
 #include "ExportMembers.h"
+#include "core/ListLines.h"
 #include "core/RecordLayout.h"
 #include "core/RecordView.h"
 #include "shell/Help.h"
@@ -90,7 +91,29 @@ struct ArchiveKind
     bool holds(const QString &path) const;
 };
 
-// Builds a list line from a record; the parts are decoded only here.
+// A line recipe ready to build lines straight into a list: the record's bytes are copied as they
+// are stored, the literals were put into Windows-1252 once.
+class LineMaker
+{
+public:
+    explicit LineMaker(const LineRecipe &recipe);
+    void add(const RecordView &record, qint64 position, ListText::Lines &lines) const;
+
+private:
+    struct Part
+    {
+        int field;
+        QByteArray literal;
+    };
+    struct Piece
+    {
+        std::vector<Part> parts;
+        int width;
+    };
+    std::vector<Piece> m_pieces;
+};
+
+// One line built from a record, decoded.
 QString buildLine(const LineRecipe &recipe, const RecordView &record);
 // The text of fields joined by one blank, each trimmed (an export cell, a copied name).
 QString joinedFields(const std::vector<int> &fields, const RecordView &record);

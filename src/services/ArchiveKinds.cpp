@@ -1,5 +1,7 @@
 #include "ArchiveKinds.h"
 
+#include "core/Win1252.h"
+
 #include <QFileInfo>
 
 namespace ArchiveKinds {
@@ -86,21 +88,31 @@ LinePiece LinePiece::joined(const std::vector<int> &fields, int width)
     return piece;
 }
 
+LineMaker::LineMaker(const LineRecipe &recipe)
+{
+    for (const LinePiece &piece : recipe) {
+        Piece compiled{{}, piece.width};
+        for (const LinePart &part : piece.parts)
+            compiled.parts.push_back({part.field, part.field < 0 ? Win1252::encode(part.literal) : QByteArray()});
+        m_pieces.push_back(std::move(compiled));
+    }
+}
+
+void LineMaker::add(const RecordView &record, qint64 position, ListText::Lines &lines) const
+{
+    for (const Piece &piece : m_pieces) {
+        const qsizetype start = lines.pending();
+        for (const Part &part : piece.parts)
+            lines.append(part.field < 0 ? QByteArrayView(part.literal) : record.raw(part.field));
+        if (piece.width >= 0)
+            lines.fit(start, piece.width);
+    }
+    lines.endLine(position);
+}
+
 QString buildLine(const LineRecipe &recipe, const RecordView &record)
 {
-    QString line;
-    line.reserve(160);
-    for (const LinePiece &piece : recipe) {
-        const qsizetype start = line.size();
-        for (const LinePart &part : piece.parts)
-            line += part.field < 0 ? part.literal : record.text(part.field);
-        if (piece.width >= 0) {
-            const qsizetype length = line.size() - start;
-            if (length > piece.width)
-                line.truncate(start + piece.width);
-            else
-                line += QString(piece.width - length, u' ');
-        }
-    }
-    return line;
+    ListText::Lines one;
+    LineMaker(recipe).add(record, 0, one);
+    return one.text(0);
 }

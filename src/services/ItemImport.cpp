@@ -44,10 +44,12 @@ QString lineOf(const RecordView &item)
     return line;
 }
 
-std::vector<ListText::Line> search(const QString &path, const std::vector<ListService::Criterion> &criteria)
+ListText::Lines search(const QString &path, const std::vector<ListService::Criterion> &criteria)
 {
-    return ListService::collect(path, items(), ListService::matchAll(criteria), lineOf,
-                                ListService::Missing::Create);
+    return ListService::collect(
+        path, items(), ListService::matchAll(criteria),
+        [](const RecordView &view, qint64 position, ListText::Lines &lines) { lines.add(position, lineOf(view)); },
+        ListService::Missing::Create);
 }
 
 Details details(const QByteArray &item)

@@ -16,7 +16,7 @@ namespace ItemImport {
 QString lineOf(const RecordView &item);
 // The items where every criterion that is not blank occurs in its field, sorted. Creates a
 // missing archive; throws ArchiveError when it cannot be opened or read.
-std::vector<ListText::Line> search(const QString &path, const std::vector<ListService::Criterion> &criteria);
+ListText::Lines search(const QString &path, const std::vector<ListService::Criterion> &criteria);
 
 // What the window shows of the chosen item (trimmed texts).
 struct Details

@@ -5,22 +5,37 @@
 #include "core/TextField.h"
 
 #include <QFileInfo>
+#include <memory>
 
 namespace ListService {
 
-std::vector<ListText::Line> collect(const QString &path, const RecordLayout &layout, const Keep &keep,
-                                    const LineOf &lineOf, Missing missing)
+AddLine linesOf(const LineRecipe &recipe)
 {
-    std::vector<ListText::Line> lines;
+    auto maker = std::make_shared<const LineMaker>(recipe);
+    return [maker](const RecordView &view, qint64 position, ListText::Lines &lines) {
+        maker->add(view, position, lines);
+    };
+}
+
+void scanInto(const QString &path, const RecordLayout &layout, const Keep &keep, const AddLine &addLine,
+              Missing missing, ListText::Lines &lines)
+{
     if (missing == Missing::Empty && !QFileInfo::exists(path))
-        return lines;
+        return;
     Archive(path, layout.recordSize()).scan([&](qint64 position, const char *bytes) {
         const RecordView view(layout, bytes);
         if (!keep || keep(view))
-            lines.push_back({position, lineOf(view)});
+            addLine(view, position, lines);
         return true;
     });
-    ListText::sortLines(lines);
+}
+
+ListText::Lines collect(const QString &path, const RecordLayout &layout, const Keep &keep,
+                        const AddLine &addLine, Missing missing)
+{
+    ListText::Lines lines;
+    scanInto(path, layout, keep, addLine, missing, lines);
+    lines.sort();
     return lines;
 }
 
@@ -47,13 +62,10 @@ Keep matchAll(const std::vector<Criterion> &criteria)
     };
 }
 
-std::vector<ListText::Line> search(const ArchiveKind &kind, const QString &path,
-                                   const std::vector<Criterion> &criteria, Missing missing)
+ListText::Lines search(const ArchiveKind &kind, const QString &path, const std::vector<Criterion> &criteria,
+                       Missing missing)
 {
-    const LineRecipe &recipe = kind.search.line;
-    return collect(
-        path, *kind.layout, matchAll(criteria),
-        [&recipe](const RecordView &view) { return buildLine(recipe, view); }, missing);
+    return collect(path, *kind.layout, matchAll(criteria), linesOf(kind.search.line), missing);
 }
 
 } // namespace ListService

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiveKind.h"
+#include "core/ListLines.h"
 #include "core/ListText.h"
 #include "core/RecordView.h"
 
@@ -26,15 +27,23 @@ struct Criterion
 };
 
 using Keep = std::function<bool(const RecordView &)>;
-using LineOf = std::function<QString(const RecordView &)>;
+// Adds the line of a kept record, with its position, to the list.
+using AddLine = std::function<void(const RecordView &, qint64 position, ListText::Lines &)>;
 
-// Throws ArchiveError when the archive cannot be opened or read.
-std::vector<ListText::Line> collect(const QString &path, const RecordLayout &layout, const Keep &keep,
-                                    const LineOf &lineOf, Missing missing);
+// The lines a recipe builds, straight from the stored bytes.
+AddLine linesOf(const LineRecipe &recipe);
+
+// Adds the lines of the kept records to `lines` in file order. When reading fails (ArchiveError),
+// the lines read so far stay in `lines`.
+void scanInto(const QString &path, const RecordLayout &layout, const Keep &keep, const AddLine &addLine,
+              Missing missing, ListText::Lines &lines);
+// The same, sorted in the list order. Throws ArchiveError when the archive cannot be opened or read.
+ListText::Lines collect(const QString &path, const RecordLayout &layout, const Keep &keep,
+                        const AddLine &addLine, Missing missing);
 
 // The search window's list: records where every criterion that is not blank occurs in its field.
-std::vector<ListText::Line> search(const ArchiveKind &kind, const QString &path,
-                                   const std::vector<Criterion> &criteria, Missing missing);
+ListText::Lines search(const ArchiveKind &kind, const QString &path, const std::vector<Criterion> &criteria,
+                       Missing missing);
 
 // The criteria that take part (blank ones dropped), ready to test raw bytes.
 Keep matchAll(const std::vector<Criterion> &criteria);

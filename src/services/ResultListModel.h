@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/ListText.h"
+#include "core/ListLines.h"
 
 #include <QAbstractListModel>
-#include <vector>
 
 // The lines of a result list, each with the position of the record it was built from, for a
 // QListView with uniform item sizes: a hundred thousand lines cost one vector, not one item each.
@@ -13,14 +12,14 @@ class ResultListModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setLines(std::vector<ListText::Line> lines);
-    const std::vector<ListText::Line> &lines() const { return m_lines; }
-    const ListText::Line &line(int row) const { return m_lines[size_t(row)]; }
-    QStringList texts() const;
+    void setLines(ListText::Lines lines);
+    const ListText::Lines &lines() const { return m_lines; }
+    ListText::Line line(int row) const { return m_lines.at(row); }
+    QStringList texts() const { return m_lines.texts(); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<ListText::Line> m_lines;
+    ListText::Lines m_lines;
 };

@@ -138,18 +138,18 @@ ResultsPanel::ResultsPanel(QWidget *parent) : QWidget(parent), m_model(new Resul
     setTabOrder(btnStampa, btnChiudi);
 }
 
-void ResultsPanel::showLines(std::vector<ListText::Line> lines, const QString &countPrefix)
+void ResultsPanel::showLines(ListText::Lines lines, const QString &countPrefix)
 {
     m_model->setLines(std::move(lines));
     lblTrovate->setText(countPrefix + QString::number(m_model->rowCount()) + QStringLiteral(" schede."));
 }
 
-const ListText::Line *ResultsPanel::selectedLine() const
+std::optional<ListText::Line> ResultsPanel::selectedLine() const
 {
     const QModelIndex index = lstRecords->currentIndex();
     if (!index.isValid() || !lstRecords->selectionModel()->isSelected(index))
-        return nullptr;
-    return &m_model->line(index.row());
+        return std::nullopt;
+    return m_model->line(index.row());
 }
 
 QStringList ResultsPanel::texts() const
@@ -176,10 +176,9 @@ void ResultsPanel::startKeywordSearch()
 
 void ResultsPanel::btnTrovaClick()
 {
-    const ListText::Line *selected = selectedLine();
-    const int selectedRow = selected ? lstRecords->currentIndex().row() : -1;
+    const int selectedRow = selectedLine() ? lstRecords->currentIndex().row() : -1;
     const auto result = m_jump.next(m_model->rowCount(), selectedRow, txtTrova->text(),
-                                    [this](int row) { return m_model->line(row).text; });
+                                    [this](int row) { return m_model->lines().text(row); });
     if (result.outcome == KeywordJump::Outcome::EmptyList) {
         env().messages->show(window(), MessageKind::Plain, emptyListMessage());
         return;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "KeywordJump.h"
-#include "core/ListText.h"
+#include "core/ListLines.h"
 
 #include <QWidget>
-#include <vector>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -29,8 +29,8 @@ public:
     static void enterMovesTo(QLineEdit *edit, QPushButton *button);
 
     // Shows the lines; the count line reads `countPrefix`, the number and " schede.".
-    void showLines(std::vector<ListText::Line> lines, const QString &countPrefix);
-    const ListText::Line *selectedLine() const;
+    void showLines(ListText::Lines lines, const QString &countPrefix);
+    std::optional<ListText::Line> selectedLine() const;
     QStringList texts() const;
     int lineCount() const;
 

@@ -54,15 +54,15 @@ void SummaryListWindow::showEvent(QShowEvent *event)
 void SummaryListWindow::fill()
 {
     m_panel->showLines({}, QString());
-    std::vector<ListText::Line> lines;
+    ListText::Lines lines;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         SummaryLists::collectInto(m_list, m_layout, m_path, ListService::Missing::Create, lines);
     } catch (const ArchiveError &) {
         // The lines read before the failure stay, as a partial list is still of use.
-        if (m_list.sorted)
-            ListText::sortLines(lines);
     }
+    if (m_list.sorted)
+        lines.sort();
     QApplication::restoreOverrideCursor();
     m_panel->showLines(std::move(lines), QString());
     m_panel->startKeywordSearch();

@@ -1,12 +1,10 @@
 #include "SummaryLists.h"
 
 #include "ArchiveKinds.h"
-#include "core/Archive.h"
 #include "core/Numbers.h"
 #include "core/RecordLayout.h"
 #include "core/Win1252.h"
 
-#include <QFileInfo>
 
 namespace SummaryLists {
 
@@ -29,27 +27,20 @@ Member byName(QStringView name)
     return {nullptr, nullptr};
 }
 
-std::vector<ListText::Line> collect(const SummaryList &list, const RecordLayout &layout, const QString &path,
-                                    ListService::Missing missing)
+ListText::Lines collect(const SummaryList &list, const RecordLayout &layout, const QString &path,
+                        ListService::Missing missing)
 {
-    std::vector<ListText::Line> lines;
+    ListText::Lines lines;
     collectInto(list, layout, path, missing, lines);
+    if (list.sorted)
+        lines.sort();
     return lines;
 }
 
 void collectInto(const SummaryList &list, const RecordLayout &layout, const QString &path,
-                 ListService::Missing missing, std::vector<ListText::Line> &lines)
+                 ListService::Missing missing, ListText::Lines &lines)
 {
-    if (missing == ListService::Missing::Empty && !QFileInfo::exists(path))
-        return;
-    Archive(path, layout.recordSize()).scan([&](qint64 position, const char *bytes) {
-        const RecordView view(layout, bytes);
-        if (list.select(view))
-            lines.push_back({position, buildLine(list.line, view)});
-        return true;
-    });
-    if (list.sorted)
-        ListText::sortLines(lines);
+    ListService::scanInto(path, layout, list.select, ListService::linesOf(list.line), missing, lines);
 }
 
 std::function<bool(const RecordView &)> flagIs(int field, const QString &text)

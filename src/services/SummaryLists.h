@@ -24,11 +24,12 @@ Member byName(QStringView name);
 
 // The list's lines with their record positions, in the list's order (sorted or file order).
 // Throws ArchiveError when the archive cannot be opened or read.
-std::vector<ListText::Line> collect(const SummaryList &list, const RecordLayout &layout, const QString &path,
-                                    ListService::Missing missing);
+ListText::Lines collect(const SummaryList &list, const RecordLayout &layout, const QString &path,
+                        ListService::Missing missing);
 // The same into `lines`: when reading fails, the lines read so far stay there, in file order.
+// Sorting is then the caller's.
 void collectInto(const SummaryList &list, const RecordLayout &layout, const QString &path,
-                 ListService::Missing missing, std::vector<ListText::Line> &lines);
+                 ListService::Missing missing, ListText::Lines &lines);
 
 // Selection tests of the descriptions.
 // The field, trimmed, reads exactly `text` ("Sì", "No").

@@ -100,7 +100,7 @@ TfrmImportaMagazzino::TfrmImportaMagazzino(const QString &archivePath, const QSt
     panContainer->hide();
     // The details follow the selection, whether a click, the keyboard or "Trova" moved it.
     connect(panContainer->list()->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (const ListText::Line *line = panContainer->selectedLine())
+        if (const auto line = panContainer->selectedLine())
             lineChosen(*line);
     });
     connect(panContainer->printButton(), &QPushButton::clicked, this, &TfrmImportaMagazzino::btnStampaClick);
@@ -265,7 +265,7 @@ void TfrmImportaMagazzino::btnCercaClick()
     const auto &specs = items().search.criteria;
     for (int i = 0; i < m_criteria.size(); ++i)
         criteria.push_back({specs[size_t(i)].field, m_criteria[i]->text()});
-    std::vector<ListText::Line> lines;
+    ListText::Lines lines;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         lines = ItemImport::search(m_path, criteria);

@@ -144,7 +144,7 @@ void TfrmTrova::btnCercaClick()
     std::vector<ListService::Criterion> criteria;
     for (int i = 0; i < m_criteria.size(); ++i)
         criteria.push_back({m_kind.search.criteria[i].field, m_criteria[i]->text()});
-    std::vector<ListText::Line> lines;
+    ListText::Lines lines;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         lines = ListService::search(m_kind, m_path, criteria, ListService::Missing::Create);

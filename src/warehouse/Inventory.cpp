@@ -75,8 +75,8 @@ void buildInto(const QString &path, const QString &type, bool create, Result &re
                 (item.raw(Tipologia).isEmpty() || !hasWordStartingWith(item.text(Tipologia), needle)))
                 return true;
             const QString valore = item.text(Valore);
-            result.lines.push_back({position, line(item.text(Codice), item.text(Marca), item.text(Modello),
-                                                   item.text(Costo), item.text(Giacenza), valore)});
+            result.lines.add(position, line(item.text(Codice), item.text(Marca), item.text(Modello),
+                                            item.text(Costo), item.text(Giacenza), valore));
             if (const auto value = Numbers::parse(valore)) {
                 total.add(double(*value));
                 result.runningTotal = total.shown();
@@ -86,7 +86,7 @@ void buildInto(const QString &path, const QString &type, bool create, Result &re
             return true;
         });
     }
-    ListText::sortLines(result.lines);
+    result.lines.sort();
     result.total = total.finished();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ListLines.h"
 #include "core/ListText.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace Inventory {
 
 struct Result
 {
-    std::vector<ListText::Line> lines;             // in list order, with the record positions
+    ListText::Lines lines;                         // in list order, with the record positions
     QString selectedType;                          // the trimmed type, or "Tutti gli articoli in magazzino."
     QString total;                                 // "€ 12,75"; empty until the whole archive is read
     QString runningTotal = QStringLiteral("0,00"); // the sum so far, in the numeric form

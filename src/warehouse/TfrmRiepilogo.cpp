@@ -187,7 +187,7 @@ void TfrmRiepilogo::build()
     } catch (const ArchiveError &) {
         // The list stays as far as it got; the total and count stay unfinished.
         complete = false;
-        ListText::sortLines(result.lines);
+        result.lines.sort();
     }
     QApplication::restoreOverrideCursor();
     titTipologia->setText(result.selectedType);

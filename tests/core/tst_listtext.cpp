@@ -1,4 +1,5 @@
 #include "core/ListText.h"
+#include "core/ListLines.h"
 #include "core/Record.h"
 #include "core/RecordView.h"
 
@@ -14,6 +15,9 @@ private Q_SLOTS:
     void order_data();
     void order();
     void equalLinesKeepFileOrder();
+    void sortBeyondTheFirstBytes_data();
+    void sortBeyondTheFirstBytes();
+    void linesBuiltPieceByPiece();
     void contains_data();
     void contains();
     void viewReadsRawBytesWithinCapacity();
@@ -70,12 +74,13 @@ void TestListText::order()
 
 void TestListText::equalLinesKeepFileOrder()
 {
-    std::vector<ListText::Line> lines{{1, QStringLiteral("Verdi")},
-                                      {2, QStringLiteral("rossi")},
-                                      {3, QStringLiteral("ROSSI")},
-                                      {4, QStringLiteral("Bianchi")},
-                                      {5, QStringLiteral("Rossi")}};
-    ListText::sortLines(lines);
+    ListText::Lines lines;
+    lines.add(1, QStringLiteral("Verdi"));
+    lines.add(2, QStringLiteral("rossi"));
+    lines.add(3, QStringLiteral("ROSSI"));
+    lines.add(4, QStringLiteral("Bianchi"));
+    lines.add(5, QStringLiteral("Rossi"));
+    lines.sort();
     QList<qint64> order;
     for (const auto &l : lines)
         order << l.position;
@@ -91,6 +96,59 @@ const RecordLayout &twoFields()
 }
 
 } // namespace
+
+// The sort settles most pairs on their first eight bytes; these lines agree there.
+void TestListText::sortBeyondTheFirstBytes_data()
+{
+    QTest::addColumn<QStringList>("texts"); // added with positions 1, 2, ...
+    QTest::addColumn<QList<qint64>>("order");
+    QTest::newRow("ninth character, case folded")
+        << QStringList{"Rossi Mario B", "ROSSI MARIO a", "rossi mario C"} << QList<qint64>{2, 1, 3};
+    QTest::newRow("a line before the longer ones it begins")
+        << QStringList{"Rossi Mario", "Rossi Ma", "Rossi Mar", "Ross"} << QList<qint64>{4, 2, 3, 1};
+    QTest::newRow("a control character inside, and a shorter line")
+        << QStringList{"Bianchix", "Bianchi", "Bianchi"} << QList<qint64>{2, 3, 1};
+    QTest::newRow("equal when folded: file order")
+        << QStringList{"Bianchi Anna x", "BIANCHI ANNA X", "bianchi anna X"} << QList<qint64>{1, 2, 3};
+    QTest::newRow("bytes above 0x7F after the letters")
+        << QStringList{"Città di Castello", "Citta di Castello", "Citt€", "Citt_"}
+        << QList<qint64>{2, 4, 3, 1};
+}
+
+void TestListText::sortBeyondTheFirstBytes()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QList<qint64>, order);
+    ListText::Lines lines;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        lines.add(i + 1, texts[i]);
+    lines.sort();
+    QList<qint64> got;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        got << lines.position(i);
+    QCOMPARE(got, order);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        QCOMPARE(lines.text(i), texts[order[i] - 1]);
+}
+
+// Pieces are padded and cut by characters, which the list holds as one byte each.
+void TestListText::linesBuiltPieceByPiece()
+{
+    ListText::Lines lines;
+    lines.append(QByteArrayView("Rossi"));
+    lines.fit(0, 8);
+    const qsizetype second = lines.pending();
+    lines.append(QByteArrayView("Citt\xE0 \x80 lunga"));
+    lines.fit(second, 7);
+    lines.endLine(7);
+    lines.add(3, u"Verdi \u20AC \u4E2D");
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.text(0), QStringLiteral("Rossi   Citt\u00E0 \u20AC"));
+    QCOMPARE(lines.bytes(0).size(), 15);
+    QCOMPARE(lines.position(0), 7);
+    QCOMPARE(lines.at(1).text, QStringLiteral("Verdi \u20AC ?")); // not in the code page
+    QCOMPARE(lines.texts().size(), 2);
+}
 
 void TestListText::contains_data()
 {

@@ -131,7 +131,7 @@ void TestListService::lineOfEachArchive()
     const QString path = folder.file(QStringLiteral("archive"));
     writeArchive(path, record(*k.layout, texts));
     const auto lines = ListService::search(k, path, {}, ListService::Missing::Empty);
-    QCOMPARE(lines.size(), size_t(1));
+    QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0].text, line);
     QCOMPARE(lines[0].position, 1);
 }

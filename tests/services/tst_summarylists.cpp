@@ -29,7 +29,7 @@ QString pad(const QString &s, int n)
     return s.leftJustified(n, u' ', true);
 }
 
-std::vector<ListText::Line> listOf(const QString &name, const Records &records)
+ListText::Lines listOf(const QString &name, const Records &records)
 {
     const SummaryLists::Member member = SummaryLists::byName(name);
     if (!member.list)
@@ -49,7 +49,7 @@ std::vector<ListText::Line> listOf(const QString &name, const Records &records)
     return SummaryLists::collect(*member.list, *member.kind->layout, path, ListService::Missing::Empty);
 }
 
-Positions positionsOf(const std::vector<ListText::Line> &lines)
+Positions positionsOf(const ListText::Lines &lines)
 {
     Positions positions;
     for (const auto &line : lines)
@@ -204,7 +204,7 @@ void TestSummaryLists::lineOfEachList()
     QFETCH(Texts, texts);
     QFETCH(QString, line);
     const auto lines = listOf(list, {texts});
-    QCOMPARE(lines.size(), size_t(1));
+    QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0].text, line);
 }
 

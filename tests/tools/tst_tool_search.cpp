@@ -127,13 +127,13 @@ void TestToolSearch::escapedLinesAndMissingArchive()
 {
     TestFolder folder;
     const QString path = folder.file(QStringLiteral("Clienti.pro"));
-    writeRecords(path, {customer(QStringLiteral("D\"Amico\\"), QStringLiteral("citt\u00E0\t\u0001!"))});
+    writeRecords(path, {customer(QStringLiteral("D\"Amico\\"), QStringLiteral("citt\u00E0\t\u0001! \u20AC"))});
     const ToolRun run = runTool({QStringLiteral("search"), QStringLiteral("customers"), path});
     QCOMPARE(run.status, 0);
     const QList<Hit> list = hits(run.lines);
     QCOMPARE(list.size(), 1);
     QVERIFY(list[0].line.startsWith(QStringLiteral("D\"Amico\\")));
-    QVERIFY(list[0].line.endsWith(QStringLiteral("citt\u00E0\t\u0001!")));
+    QVERIFY(list[0].line.endsWith(QStringLiteral("citt\u00E0\t\u0001! \u20AC")));
 
     const QString missing = folder.file(QStringLiteral("Fornitori.pro"));
     const ToolRun none = runTool({QStringLiteral("search"), QStringLiteral("suppliers"), missing});
