@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 
 #include <array>
+#include <cstring>
 #include <cstdio>
 
 namespace ToolOutput {
@@ -74,6 +75,18 @@ struct JsonBytes
     static bool plain(unsigned char b) { return b >= 0x20 && b < 0x80 && b != '"' && b != '\\'; }
 };
 
+// Whether eight bytes are all plain, tested at once.
+bool plain8(const char *p)
+{
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highs = 0x8080808080808080ULL;
+    quint64 x;
+    std::memcpy(&x, p, 8);
+    const auto hasZero = [](quint64 v) { return (v - ones) & ~v & highs; };
+    const quint64 control = (x - 0x20 * ones) & ~x & highs; // a byte below 0x20
+    return ((x & highs) | control | hasZero(x ^ ('"' * ones)) | hasZero(x ^ ('\\' * ones))) == 0;
+}
+
 void appendJson(QByteArray &out, QByteArrayView line, const JsonBytes &json)
 {
     out += '"';
@@ -81,6 +94,8 @@ void appendJson(QByteArray &out, QByteArrayView line, const JsonBytes &json)
     const char *const end = p + line.size();
     while (p < end) {
         const char *run = p;
+        while (end - p >= 8 && plain8(p))
+            p += 8;
         while (p < end && JsonBytes::plain(static_cast<unsigned char>(*p)))
             ++p;
         out.append(run, p - run);
@@ -105,7 +120,7 @@ void printLines(const ListText::Lines &lines)
         text += "}\n";
         if (text.size() >= (1 << 20)) {
             std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-            text.clear();
+            text.resize(0); // keeps the buffer
         }
     }
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);

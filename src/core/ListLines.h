@@ -27,7 +27,11 @@ public:
     bool empty() const { return m_lines.empty(); }
 
     qint64 position(qsizetype i) const { return m_lines[size_t(i)].position; }
-    QByteArrayView bytes(qsizetype i) const;
+    QByteArrayView bytes(qsizetype i) const
+    {
+        const Entry &e = m_lines[size_t(i)];
+        return QByteArrayView(m_text.constData() + e.begin, e.length);
+    }
     QString text(qsizetype i) const;
     Line at(qsizetype i) const { return {position(i), text(i)}; }
     Line operator[](qsizetype i) const { return at(i); }

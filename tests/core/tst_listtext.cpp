@@ -18,6 +18,7 @@ private Q_SLOTS:
     void sortBeyondTheFirstBytes_data();
     void sortBeyondTheFirstBytes();
     void linesBuiltPieceByPiece();
+    void sortAgreesWithTheListOrder();
     void contains_data();
     void contains();
     void viewReadsRawBytesWithinCapacity();
@@ -59,6 +60,10 @@ void TestListText::order_data()
     QTest::newRow("blank first") << QStringLiteral("Rossi Anna") << QStringLiteral("RossiAnna");
     QTest::newRow("digits before letters") << QStringLiteral("10") << QStringLiteral("a");
     QTest::newRow("accented letter by its byte, after Z") << QStringLiteral("Zeta") << QStringLiteral("\u00C8lite");
+    QTest::newRow("case differences, then a difference past sixteen bytes")
+        << QStringLiteral("rossi mario     Tel. 06 1234 a") << QStringLiteral("ROSSI MARIO     TEL. 06 1234 B");
+    QTest::newRow("the same past sixteen bytes, then shorter")
+        << QStringLiteral("Rossi Mario     Tel. 06 1234") << QStringLiteral("ROSSI MARIO     TEL. 06 1234 ");
     QTest::newRow("euro (0x80) before accented letters")
         << QStringLiteral("\u20AC") << QStringLiteral("\u00E0");
     QTest::newRow("shorter first") << QStringLiteral("Ross") << QStringLiteral("rossi");
@@ -148,6 +153,28 @@ void TestListText::linesBuiltPieceByPiece()
     QCOMPARE(lines.position(0), 7);
     QCOMPARE(lines.at(1).text, QStringLiteral("Verdi \u20AC ?")); // not in the code page
     QCOMPARE(lines.texts().size(), 2);
+}
+
+// Many lines sharing long beginnings, differing in case, length and stray low bytes: the sorted
+// list must follow the pairwise list order, equal lines in the order they were added.
+void TestListText::sortAgreesWithTheListOrder()
+{
+    const QString alphabet = QStringLiteral("aAzZ{\u0060_ \u00E0\u00E1\u00FA\u0001") + QChar(0);
+    QRandomGenerator random(20261211);
+    ListText::Lines lines;
+    for (int i = 0; i < 3000; ++i) {
+        QString text = random.bounded(2) ? QStringLiteral("Rossi Mario Tel. ") : QString();
+        const int length = int(random.bounded(20));
+        for (int c = 0; c < length; ++c)
+            text += alphabet[random.bounded(alphabet.size())];
+        lines.add(i + 1, text);
+    }
+    lines.sort();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const int c = ListText::compareListOrder(lines.bytes(i - 1), lines.bytes(i));
+        QVERIFY2(c < 0 || (c == 0 && lines.position(i - 1) < lines.position(i)),
+                 qPrintable(QStringLiteral("%1 before %2").arg(lines.text(i - 1), lines.text(i))));
+    }
 }
 
 void TestListText::contains_data()
