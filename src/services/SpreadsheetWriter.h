@@ -48,8 +48,15 @@ public:
     bool failed() const { return m_failed; }
 
 private:
+    static constexpr qsizetype kBlock = 1 << 20;
+
     // Where the next `bytes` bytes go (at most a block); the caller moves m_used past what it wrote.
-    char *room(qsizetype bytes);
+    char *room(qsizetype bytes)
+    {
+        if (m_used + bytes > kBlock)
+            flush();
+        return m_buffer.get() + m_used;
+    }
     void put(QByteArrayView bytes);
     void putEscaped(QByteArrayView bytes);
     void putEscaped(QStringView text);
