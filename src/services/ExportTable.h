@@ -91,7 +91,7 @@ private:
     std::vector<FieldSpot> m_spots; // the fields of every column, column after column
     std::vector<int> m_firstSpot;   // where each column's fields start in m_spots, plus the end
     std::vector<SpreadsheetWriter::Align> m_aligns;
-    std::string m_scratch;
+    std::string m_scratch;              // the joined fields of the cell being appended
     std::vector<char> m_bytes;          // every cell's bytes, row after row
     std::vector<qint64> m_cellStart;    // where each cell starts in m_bytes, in append order, plus the end
     std::vector<qint64> m_rowFirstCell; // the index in m_cellStart of each row's first cell, in grid order
