@@ -35,9 +35,7 @@ int runExport(const QStringList &args)
         return 2;
     }
     try {
-        const ExportTable table =
-            ExportMembers::readArchive(*member, Archive(file, member->layout->recordSize()));
-        if (!ExportMembers::saveFile(table, member->sheetName, out)) {
+        if (!ExportMembers::exportArchive(*member, Archive(file, member->layout->recordSize()), out)) {
             err(QStringLiteral("quadrivo-tool: cannot write %1").arg(out));
             return 2;
         }

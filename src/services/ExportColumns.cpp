@@ -58,19 +58,45 @@ ExportTable readArchive(const ExportMember &member, const Archive &archive)
 
 } // namespace ExportMembers
 
+namespace {
+
+// Writes through a temporary file in the same folder, renamed over `path` only once `write`
+// succeeded; the temporary file goes when `write` fails or throws.
+bool saveSafely(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!write(file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
 namespace ExportMembers {
 
 bool saveFile(const ExportTable &table, const QString &sheetName, const QString &path,
               const std::function<void(qint64)> &progress)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!table.write(file, sheetName, progress)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveSafely(path, [&](QIODevice &file) { return table.write(file, sheetName, progress); });
+}
+
+bool exportArchive(const ExportMember &member, const Archive &archive, const QString &path)
+{
+    const ExportTable shape(*member.layout, member.columns);
+    return saveSafely(path, [&](QIODevice &file) {
+        SpreadsheetWriter writer(file);
+        shape.writeHead(writer, member.sheetName);
+        std::string scratch;
+        archive.scan([&](qint64, const char *record) {
+            shape.writeRecordRow(writer, record, scratch);
+            return !writer.failed();
+        });
+        return writer.finish();
+    });
 }
 
 } // namespace ExportMembers

@@ -49,4 +49,10 @@ namespace ExportMembers {
 bool saveFile(const ExportTable &table, const QString &sheetName, const QString &path,
               const std::function<void(qint64)> &progress = {});
 
+// The member's file for every record of the archive, formatted as they are read and written as
+// saveFile writes: the same bytes as saving readArchive's table, without holding the rows.
+// False when the file could not be written; throws ArchiveError when the archive could not be
+// read. Either way the previous file stays as it was.
+bool exportArchive(const ExportMember &member, const Archive &archive, const QString &path);
+
 } // namespace ExportMembers

@@ -2,14 +2,23 @@
 
 #include "core/RecordLayout.h"
 #include "core/TextField.h"
+#include "core/Trimming.h"
 #include "core/Win1252.h"
 
 #include <QIODevice>
+#include <algorithm>
 
 ExportTable::ExportTable(const RecordLayout &layout, QList<Column> columns)
     : m_layout(&layout), m_columns(std::move(columns)), m_recordSize(layout.recordSize())
 {
     m_cellStart.push_back(0);
+    for (const Column &col : std::as_const(m_columns)) {
+        m_firstSpot.push_back(int(m_spots.size()));
+        for (const int field : col.fields)
+            m_spots.push_back({layout.offset(field), layout.capacity(field)});
+        m_aligns.push_back(col.align);
+    }
+    m_firstSpot.push_back(int(m_spots.size()));
 }
 
 void ExportTable::reserve(qint64 rows)
@@ -20,35 +29,41 @@ void ExportTable::reserve(qint64 rows)
     m_numbers.reserve(size_t(rows));
 }
 
-void ExportTable::appendField(const char *record, int field)
+QByteArrayView ExportTable::recordCell(const char *record, int column, std::string &scratch) const
 {
-    const char *stored = record + m_layout->offset(field);
-    const int capacity = m_layout->capacity(field);
-    qsizetype end = std::min(int(static_cast<unsigned char>(stored[0])), capacity);
-    qsizetype begin = 0;
-    const char *value = stored + 1;
-    while (begin < end && static_cast<unsigned char>(value[begin]) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(value[end - 1]) <= 32)
-        --end;
-    m_bytes.insert(m_bytes.end(), value + begin, value + end);
+    // A field as far as its length byte and capacity allow, trimmed.
+    const auto field = [record](const FieldSpot &spot) {
+        const char *stored = record + spot.offset;
+        const int length = std::min(int(static_cast<unsigned char>(stored[0])), spot.capacity);
+        return Trimming::trimmed(QByteArrayView(stored + 1, length));
+    };
+    const Column &col = m_columns[column];
+    if (col.compute) {
+        const QByteArray value = col.compute(record);
+        scratch.assign(value.constData(), size_t(value.size()));
+        return QByteArrayView(scratch.data(), qsizetype(scratch.size()));
+    }
+    const int first = m_firstSpot[size_t(column)];
+    const int end = m_firstSpot[size_t(column) + 1];
+    if (end - first == 1)
+        return field(m_spots[size_t(first)]);
+    scratch.clear();
+    for (int i = first; i < end; ++i) {
+        if (i > first)
+            scratch.push_back(' ');
+        const QByteArrayView value = field(m_spots[size_t(i)]);
+        scratch.append(value.data(), size_t(value.size()));
+    }
+    return QByteArrayView(scratch.data(), qsizetype(scratch.size()));
 }
 
 void ExportTable::append(qint64 number, const char *record)
 {
     m_rowFirstCell.push_back(qint64(m_cellStart.size()) - 1);
     m_numbers.push_back(number);
-    for (const Column &col : std::as_const(m_columns)) {
-        if (col.compute) {
-            const QByteArray value = col.compute(record);
-            m_bytes.insert(m_bytes.end(), value.begin(), value.end());
-        } else {
-            for (qsizetype i = 0; i < col.fields.size(); ++i) {
-                if (i > 0)
-                    m_bytes.push_back(' ');
-                appendField(record, col.fields[i]);
-            }
-        }
+    for (int c = 0; c < columnCount(); ++c) {
+        const QByteArrayView value = recordCell(record, c, m_scratch);
+        m_bytes.insert(m_bytes.end(), value.begin(), value.end());
         m_cellStart.push_back(qint64(m_bytes.size()));
     }
 }
@@ -89,27 +104,43 @@ void ExportTable::setEdit(qint64 row, int column, const QString &text)
     m_edits.insert(key(row, column), text);
 }
 
-bool ExportTable::write(QIODevice &device, const QString &sheetName,
-                        const std::function<void(qint64)> &progress) const
+void ExportTable::writeHead(SpreadsheetWriter &writer, const QString &sheetName) const
 {
     QList<SpreadsheetWriter::Column> header;
     for (const Column &col : m_columns)
         header.append({col.header, col.width, col.align});
-
-    SpreadsheetWriter writer(device);
     writer.begin(sheetName, header);
+}
+
+void ExportTable::writeRecordRow(SpreadsheetWriter &writer, const char *record, std::string &scratch) const
+{
+    writer.beginRow();
+    for (int c = 0; c < columnCount(); ++c)
+        writer.cell(recordCell(record, c, scratch), m_aligns[size_t(c)]);
+    writer.endRow();
+}
+
+bool ExportTable::write(QIODevice &device, const QString &sheetName,
+                        const std::function<void(qint64)> &progress) const
+{
+    SpreadsheetWriter writer(device);
+    writeHead(writer, sheetName);
+    const bool edited = !m_edits.isEmpty();
+    const int columns = columnCount();
     for (qint64 row = 0; row < rowCount(); ++row) {
         writer.beginRow();
-        for (int c = 0; c < columnCount(); ++c) {
-            const SpreadsheetWriter::Align align = m_columns[c].align;
-            if (!m_edits.isEmpty()) {
+        // A row's cells lie one after the other, so each cell ends where the next begins.
+        const qint64 *starts = m_cellStart.data() + m_rowFirstCell[size_t(row)];
+        for (int c = 0; c < columns; ++c) {
+            if (edited) {
                 const auto edit = m_edits.constFind(key(row, c));
                 if (edit != m_edits.constEnd()) {
-                    writer.cell(QStringView(*edit), align);
+                    writer.cell(QStringView(*edit), m_aligns[size_t(c)]);
                     continue;
                 }
             }
-            writer.cell(storedCell(row, c), align);
+            writer.cell(QByteArrayView(m_bytes.data() + starts[c], starts[c + 1] - starts[c]),
+                        m_aligns[size_t(c)]);
         }
         writer.endRow();
         if (writer.failed())

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QIODevice;
@@ -54,6 +55,9 @@ public:
         const size_t cell = size_t(m_rowFirstCell[size_t(row)] + column);
         return QByteArrayView(m_bytes.data() + m_cellStart[cell], m_cellStart[cell + 1] - m_cellStart[cell]);
     }
+    // The same cell straight from a stored record: a view into the record when the cell is one
+    // field, else into `scratch`, which holds the joined fields.
+    QByteArrayView recordCell(const char *record, int column, std::string &scratch) const;
     // What the grid shows: the edit when there is one, else the stored value decoded and trimmed.
     QString text(qint64 row, int column) const;
 
@@ -65,13 +69,29 @@ public:
     bool write(QIODevice &device, const QString &sheetName,
                const std::function<void(qint64)> &progress = {}) const;
 
+    // The same file straight from stored records that need not be kept (an export that shows no
+    // grid): the opening with the header row, then one row per record, then the writer's finish.
+    // A table that took the same records and holds no edits writes the same bytes.
+    void writeHead(SpreadsheetWriter &writer, const QString &sheetName) const;
+    void writeRecordRow(SpreadsheetWriter &writer, const char *record, std::string &scratch) const;
+
 private:
     static quint64 key(qint64 row, int column) { return (quint64(row) << 8) | quint64(column); }
-    void appendField(const char *record, int field);
+
+    // Where a field's length byte lies in the record, and how many bytes it may hold.
+    struct FieldSpot
+    {
+        int offset;
+        int capacity;
+    };
 
     const RecordLayout *m_layout;
     QList<Column> m_columns;
     int m_recordSize;
+    std::vector<FieldSpot> m_spots; // the fields of every column, column after column
+    std::vector<int> m_firstSpot;   // where each column's fields start in m_spots, plus the end
+    std::vector<SpreadsheetWriter::Align> m_aligns;
+    std::string m_scratch;              // the joined fields of the cell being appended
     std::vector<char> m_bytes;          // every cell's bytes, row after row
     std::vector<qint64> m_cellStart;    // where each cell starts in m_bytes, in append order, plus the end
     std::vector<qint64> m_rowFirstCell; // the index in m_cellStart of each row's first cell, in grid order

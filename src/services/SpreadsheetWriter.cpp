@@ -3,12 +3,20 @@
 #include "core/Trimming.h"
 #include "core/Win1252.h"
 
-#include <QIODevice>
+#include <QFileDevice>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <fcntl.h>
 
 namespace {
 
-constexpr qsizetype kBlock = 1 << 20;
+// The most one input byte can become ("&amp;", "&#31;" and a spare byte).
+constexpr qsizetype kMaxEscaped = 6;
+// Longer values are escaped in pieces of this size, so that no cell needs more than the block.
+constexpr qsizetype kLongValue = 1 << 16;
+// How much is written to a file before the disk is asked to start on it.
+constexpr qint64 kWriteBackStep = 8 << 20;
 
 constexpr char kHead[] = "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\""
                          " xmlns:x=\"urn:schemas-microsoft-com:office:excel\""
@@ -46,54 +54,104 @@ constexpr char kHeaderCell[] = "<td style=\"text-align: left; font-weight: bold;
 // sdnum 1040;0;@ is LibreOffice's "text" number format: codes such as 00184 keep their zeros.
 constexpr char kLeftCell[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
 constexpr char kRightCell[] = "<td style=\"text-align: right;\" sdnum=\"1040;0;@\">";
+constexpr char kCellEnd[] = "</td>";
 constexpr char kTail[] = "</table></body></html>";
+
+// A constant piece, its length known when compiling.
+template <std::size_t N> char *copy(char *out, const char (&piece)[N])
+{
+    std::memcpy(out, piece, N - 1);
+    return out + N - 1;
+}
 
 // What a byte becomes inside a cell: markup characters as entities, control characters (a stray
 // line break in a damaged record) as references, so the file stays one line of plain text.
-const char *escapeFor(unsigned char byte)
+// Size 0: the byte stays as it is.
+struct Entity
 {
-    switch (byte) {
-    case '&':
-        return "&amp;";
-    case '<':
-        return "&lt;";
-    case '>':
-        return "&gt;";
-    default:
-        return nullptr;
-    }
-}
+    unsigned char size = 0;
+    char text[kMaxEscaped]{};
+};
 
-struct EscapeTable
+struct EntityTable
 {
-    bool escaped[256]{};
-    constexpr EscapeTable()
+    Entity of[256]{};
+    constexpr EntityTable()
     {
-        for (int b = 0; b < 0x20; ++b)
-            escaped[b] = true;
-        escaped[int('&')] = escaped[int('<')] = escaped[int('>')] = true;
+        for (int b = 0; b < 0x20; ++b) {
+            Entity &e = of[b];
+            e.text[0] = '&';
+            e.text[1] = '#';
+            int n = 2;
+            if (b >= 10)
+                e.text[n++] = char('0' + b / 10);
+            e.text[n++] = char('0' + b % 10);
+            e.text[n++] = ';';
+            e.size = static_cast<unsigned char>(n);
+        }
+        set('&', "&amp;");
+        set('<', "&lt;");
+        set('>', "&gt;");
+    }
+    template <std::size_t N> constexpr void set(char byte, const char (&text)[N])
+    {
+        Entity &e = of[static_cast<unsigned char>(byte)];
+        for (std::size_t i = 0; i + 1 < N; ++i)
+            e.text[i] = text[i];
+        e.size = static_cast<unsigned char>(N - 1);
     }
 };
-constexpr EscapeTable kEscape;
+constexpr EntityTable kEntities;
 
-inline bool needsEscape(unsigned char byte)
+// Whether any of eight bytes must be escaped: one below 0x20, "&", "<" or ">" (the usual
+// word-at-a-time tests for a zero byte and for a byte below a bound).
+inline bool anyEscaped(std::uint64_t word)
 {
-    return kEscape.escaped[byte];
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    constexpr std::uint64_t highs = 0x8080808080808080u;
+    const auto hasZero = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
+    const std::uint64_t control = (word - 0x20 * ones) & ~word & highs;
+    // "<" and ">" differ in one bit only.
+    return control | hasZero(word ^ ('&' * ones)) | hasZero((word | 0x02 * ones) ^ ('>' * ones));
 }
 
-QByteArrayView trimmed(QByteArrayView bytes)
+// Writes `bytes` escaped at `out`, which has room for kMaxEscaped bytes per input byte. Returns
+// the end of what was written. Most values need no escaping: they go eight bytes at a time.
+char *escapeInto(char *out, QByteArrayView bytes)
 {
-    return Trimming::trimmed(bytes);
-}
-
-QStringView trimmed(QStringView text)
-{
-    return Trimming::trimmed(text);
+    const char *from = bytes.data();
+    const char *const end = from + bytes.size();
+    while (end - from >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, from, 8);
+        if (anyEscaped(word))
+            break;
+        std::memcpy(out, &word, 8);
+        out += 8;
+        from += 8;
+    }
+    for (; from != end; ++from) {
+        const Entity &entity = kEntities.of[static_cast<unsigned char>(*from)];
+        if (entity.size == 0) {
+            *out++ = *from;
+        } else {
+            // A fixed-size copy of the whole slot; the room reserved per byte covers its spare bytes.
+            std::memcpy(out, entity.text, sizeof entity.text);
+            out += entity.size;
+        }
+    }
+    return out;
 }
 
 } // namespace
 
-SpreadsheetWriter::SpreadsheetWriter(QIODevice &device) : m_device(device), m_buffer(new char[kBlock]) {}
+SpreadsheetWriter::SpreadsheetWriter(QIODevice &device) : m_device(device), m_buffer(new char[kBlock])
+{
+    if (const auto *file = qobject_cast<const QFileDevice *>(&device)) {
+        m_fd = file->handle();
+        m_handed = m_queued = file->pos();
+    }
+}
 
 void SpreadsheetWriter::begin(const QString &sheetName, const QList<Column> &columns)
 {
@@ -105,39 +163,50 @@ void SpreadsheetWriter::begin(const QString &sheetName, const QList<Column> &col
         put(kHeaderCell);
         put(QByteArray::number(column.width));
         put(">");
-        putEscaped(trimmed(QStringView(column.header)));
-        put("</td>");
+        putEscaped(Trimming::trimmed(QStringView(column.header)));
+        put(kCellEnd);
     }
     put("</tr>");
 }
 
 void SpreadsheetWriter::beginRow()
 {
-    put("<tr>");
+    m_used = copy(room(4), "<tr>") - m_buffer.get();
 }
 
 void SpreadsheetWriter::openCell(Align align)
 {
-    put(align == Align::Right ? QByteArrayView(kRightCell) : QByteArrayView(kLeftCell));
+    char *out = room(sizeof kRightCell);
+    out = align == Align::Right ? copy(out, kRightCell) : copy(out, kLeftCell);
+    m_used = out - m_buffer.get();
 }
 
 void SpreadsheetWriter::cell(QByteArrayView storedBytes, Align align)
 {
-    openCell(align);
-    putEscaped(trimmed(storedBytes));
-    put("</td>");
+    const QByteArrayView value = Trimming::trimmed(storedBytes);
+    if (value.size() > kLongValue) {
+        openCell(align);
+        putEscaped(value);
+        put(kCellEnd);
+        return;
+    }
+    char *out = room(qsizetype(sizeof kRightCell + sizeof kCellEnd) + value.size() * kMaxEscaped);
+    out = align == Align::Right ? copy(out, kRightCell) : copy(out, kLeftCell);
+    out = escapeInto(out, value);
+    out = copy(out, kCellEnd);
+    m_used = out - m_buffer.get();
 }
 
 void SpreadsheetWriter::cell(QStringView text, Align align)
 {
     openCell(align);
-    putEscaped(trimmed(text));
-    put("</td>");
+    putEscaped(Trimming::trimmed(text));
+    put(kCellEnd);
 }
 
 void SpreadsheetWriter::endRow()
 {
-    put("</tr>");
+    m_used = copy(room(5), "</tr>") - m_buffer.get();
 }
 
 bool SpreadsheetWriter::finish()
@@ -149,33 +218,24 @@ bool SpreadsheetWriter::finish()
 
 void SpreadsheetWriter::put(QByteArrayView bytes)
 {
-    if (m_used + bytes.size() > kBlock) {
+    if (bytes.size() > kBlock) {
         flush();
-        if (bytes.size() > kBlock) {
-            if (!m_failed && m_device.write(bytes.data(), bytes.size()) != bytes.size())
-                m_failed = true;
-            return;
-        }
+        if (!m_failed && m_device.write(bytes.data(), bytes.size()) != bytes.size())
+            m_failed = true;
+        return;
     }
-    std::memcpy(m_buffer.get() + m_used, bytes.data(), size_t(bytes.size()));
+    char *out = room(bytes.size());
+    std::memcpy(out, bytes.data(), std::size_t(bytes.size()));
     m_used += bytes.size();
 }
 
 void SpreadsheetWriter::putEscaped(QByteArrayView bytes)
 {
-    qsizetype plainFrom = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (!needsEscape(byte))
-            continue;
-        put(bytes.sliced(plainFrom, i - plainFrom));
-        if (const char *entity = escapeFor(byte))
-            put(entity);
-        else
-            put("&#" + QByteArray::number(byte) + ';');
-        plainFrom = i + 1;
+    // In pieces, so a value of any length fits the block.
+    for (qsizetype from = 0; from < bytes.size(); from += kLongValue) {
+        const QByteArrayView piece = bytes.sliced(from, std::min(kLongValue, bytes.size() - from));
+        m_used = escapeInto(room(piece.size() * kMaxEscaped), piece) - m_buffer.get();
     }
-    put(bytes.sliced(plainFrom));
 }
 
 void SpreadsheetWriter::putEscaped(QStringView text)
@@ -204,5 +264,12 @@ void SpreadsheetWriter::flush()
         return;
     if (!m_failed && m_device.write(m_buffer.get(), m_used) != m_used)
         m_failed = true;
+    m_handed += m_used;
     m_used = 0;
+    // Only starts the writing (it never waits); whether the bytes reached the disk is for the
+    // caller's sync to say.
+    if (m_fd >= 0 && !m_failed && m_handed - m_queued >= kWriteBackStep) {
+        ::sync_file_range(m_fd, m_queued, m_handed - m_queued, SYNC_FILE_RANGE_WRITE);
+        m_queued = m_handed;
+    }
 }

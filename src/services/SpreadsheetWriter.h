@@ -13,7 +13,10 @@ class QIODevice;
 // one line of Windows-1252 with no line break. Excel opens it directly; LibreOffice reads every
 // cell as text thanks to its own number-format attribute (it ignores the table's x:str).
 //
-// Pieces are gathered in memory and handed to the device in large blocks.
+// A whole archive makes millions of cells, so each cell is formatted straight into a large block
+// (room for its worst case made once) and the blocks are handed to the device as they fill. On a
+// file, the disk starts writing them while the rest is formatted, so the caller's final sync has
+// little left to wait for.
 class SpreadsheetWriter
 {
 public:
@@ -45,6 +48,15 @@ public:
     bool failed() const { return m_failed; }
 
 private:
+    static constexpr qsizetype kBlock = 1 << 20;
+
+    // Where the next `bytes` bytes go (at most a block); the caller moves m_used past what it wrote.
+    char *room(qsizetype bytes)
+    {
+        if (m_used + bytes > kBlock)
+            flush();
+        return m_buffer.get() + m_used;
+    }
     void put(QByteArrayView bytes);
     void putEscaped(QByteArrayView bytes);
     void putEscaped(QStringView text);
@@ -52,7 +64,10 @@ private:
     void flush();
 
     QIODevice &m_device;
+    int m_fd = -1; // the file's descriptor when the device is a file
     std::unique_ptr<char[]> m_buffer;
     qsizetype m_used = 0;
+    qint64 m_handed = 0; // where the next block goes in the file
+    qint64 m_queued = 0; // where the disk writing asked for so far ends
     bool m_failed = false;
 };

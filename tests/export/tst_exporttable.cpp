@@ -2,9 +2,12 @@
 #include "ExportFixtures.h"
 #include "TestFolder.h"
 #include "core/Archive.h"
+#include "core/ArchiveError.h"
+#include "core/SysIo.h"
 #include "services/ExportMembers.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -27,6 +30,31 @@ ExportTable tableOf(const QString &kind, const QByteArray &archive)
         member, Archive(dir.file(QStringLiteral("a.dat")), member.layout->recordSize()));
 }
 
+// Many customers, enough for several write blocks and read blocks, with values to escape.
+QByteArray manyCustomers(int count)
+{
+    using namespace Clienti;
+    QByteArray archive;
+    for (int i = 0; i < count; ++i)
+        archive += ExportFixtures::record(
+            layout(), {{Cognome, QStringLiteral("Rossi %1").arg(i)},
+                       {Nome, i % 3 ? QStringLiteral("Anna") : QString()},
+                       {CapRes, QStringLiteral("%1").arg(i % 1000, 5, 10, QLatin1Char('0'))},
+                       {Note, QStringLiteral("Sconto < %1 € & più").arg(i)},
+                       {Questioni, QString(i % 250, u'x')}});
+    return archive;
+}
+
+QByteArray damagedCustomer()
+{
+    QByteArray bytes = ExportFixtures::customers().left(Clienti::layout().recordSize());
+    const int cognome = Clienti::layout().offset(Clienti::Cognome);
+    bytes[cognome] = char(200);
+    bytes.replace(cognome + 1, 50, QByteArray(48, '<') + "\n&");
+    bytes[Clienti::layout().offset(Clienti::CapRes) + 3] = '\0';
+    return bytes;
+}
+
 } // namespace
 
 class TestExportTable : public QObject
@@ -39,6 +67,10 @@ private Q_SLOTS:
     void onlyTheQuoteTotalsAreRightAligned();
     void editsReachTheFileAndFollowTheirRow();
     void damagedRecordShowsWhatItsFieldsHold();
+    void streamedExportWritesTheTableBytes_data();
+    void streamedExportWritesTheTableBytes();
+    void failedStreamedExportKeepsThePreviousFile_data();
+    void failedStreamedExportKeepsThePreviousFile();
 };
 
 void TestExportTable::customerRowsAsStored()
@@ -155,6 +187,70 @@ void TestExportTable::damagedRecordShowsWhatItsFieldsHold()
     QCOMPARE(table.text(0, 0), QString(QString(49, u'X') + QStringLiteral("Y Mario")));
     const QByteArray file = writeTable(table);
     QVERIFY(file.contains(">00&#0;84</td>"));
+}
+
+void TestExportTable::streamedExportWritesTheTableBytes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("archive");
+    QTest::newRow("customers") << QStringLiteral("customers") << ExportFixtures::customers();
+    QTest::newRow("quotes: joined and right-aligned cells")
+        << QStringLiteral("quotes") << ExportFixtures::quotes();
+    QTest::newRow("damaged record") << QStringLiteral("customers") << damagedCustomer();
+    QTest::newRow("empty archive") << QStringLiteral("customers") << QByteArray();
+    QTest::newRow("thousands of rows over many blocks")
+        << QStringLiteral("customers") << manyCustomers(12000);
+}
+
+void TestExportTable::streamedExportWritesTheTableBytes()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, archive);
+    TestFolder dir;
+    dir.write(QStringLiteral("a.dat"), archive);
+    const ExportMember &member = *ExportMembers::forKind(kind);
+    const Archive source(dir.file(QStringLiteral("a.dat")), member.layout->recordSize());
+    QVERIFY(ExportMembers::exportArchive(member, source, dir.file(QStringLiteral("streamed.xls"))));
+    QVERIFY(ExportMembers::saveFile(ExportMembers::readArchive(member, source), member.sheetName,
+                                    dir.file(QStringLiteral("table.xls"))));
+    const QByteArray streamed = dir.read(QStringLiteral("streamed.xls"));
+    QVERIFY(streamed == dir.read(QStringLiteral("table.xls")));
+    QCOMPARE(ExportFileParts::rows(streamed).size(), 1 + archive.size() / member.layout->recordSize());
+}
+
+void TestExportTable::failedStreamedExportKeepsThePreviousFile_data()
+{
+    QTest::addColumn<bool>("readFails");
+    QTest::newRow("the archive cannot be read halfway") << true;
+    QTest::newRow("the file cannot be written") << false;
+}
+
+void TestExportTable::failedStreamedExportKeepsThePreviousFile()
+{
+    QFETCH(bool, readFails);
+    TestFolder dir;
+    // More records than one read block holds, so the failing read comes after rows were written.
+    dir.write(QStringLiteral("a.dat"), manyCustomers(1000));
+    const ExportMember &member = *ExportMembers::forKind(QStringLiteral("customers"));
+    const Archive source(dir.file(QStringLiteral("a.dat")), member.layout->recordSize());
+    const QString out = dir.file(QStringLiteral("out.xls"));
+    if (readFails) {
+        dir.write(QStringLiteral("out.xls"), "previous export");
+        int reads = 0;
+        SysIo::setFaultHook(
+            [&](SysIo::Call call) { return call == SysIo::Call::PRead && ++reads == 2 ? EIO : 0; });
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, ExportMembers::exportArchive(member, source, out));
+        SysIo::clearFaultHook();
+        QCOMPARE(reads, 2);
+        QCOMPARE(dir.read(QStringLiteral("out.xls")), QByteArray("previous export"));
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("out.xls")));
+        dir.write(QStringLiteral("out.xls/inside"), "kept");
+        QVERIFY(!ExportMembers::exportArchive(member, source, out));
+        QCOMPARE(dir.read(QStringLiteral("out.xls/inside")), QByteArray("kept"));
+    }
+    // No half-written file is left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), readFails ? 2 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestExportTable)

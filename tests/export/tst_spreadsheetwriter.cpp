@@ -167,6 +167,27 @@ void TestSpreadsheetWriter::writesTheFile_data()
         << head("S") + "<tr>" + th(350, "Note") + "</tr><tr>" + tdL("&#937; &#12354; &#128512; ok") +
                "</tr>" + kTail;
 
+    // A block is a megabyte and long values are escaped in pieces: these cross both boundaries at
+    // many places, escapes included.
+    const QByteArray unit = "a\x01" "b<c&d";
+    QTest::newRow("a value longer than the pieces it is escaped in")
+        << QStringLiteral("S") << QList<Column>{{QStringLiteral("Note"), 350, Align::Left}}
+        << Rows{{stored(" " + unit.repeated(30000) + " ")}, {stored("ok")}}
+        << head("S") + "<tr>" + th(350, "Note") + "</tr><tr>" +
+               tdL(QByteArray("a&#1;b&lt;c&amp;d").repeated(30000)) + "</tr><tr>" + tdL("ok") + "</tr>" +
+               kTail;
+
+    Rows many;
+    for (int i = 0; i < 30000; ++i)
+        many.append({stored("Rossi & Figli"), stored(QByteArray::number(i))});
+    QByteArray manyRows;
+    for (int i = 0; i < 30000; ++i)
+        manyRows += "<tr>" + tdL("Rossi &amp; Figli") + tdR(QByteArray::number(i)) + "</tr>";
+    QTest::newRow("rows over several blocks")
+        << QStringLiteral("S")
+        << QList<Column>{{QStringLiteral("Ditta"), 250, Align::Left}, {QStringLiteral("N"), 80, Align::Right}}
+        << many << head("S") + "<tr>" + th(250, "Ditta") + th(80, "N") + "</tr>" + manyRows + kTail;
+
     QTest::newRow("line breaks inside a value become references: the file stays one line")
         << QStringLiteral("S") << QList<Column>{{QStringLiteral("Note"), 350, Align::Left}}
         << Rows{{stored("uno\r\ndue")}, {edit(QStringLiteral("tre\nquattro"))}}
