@@ -1,6 +1,7 @@
 #!/bin/sh
 # Exporting 100,000 customers: the in-process export against a raw read of the archive and
-# against sqlite3 -html of the same 25 columns, measured in the same run.
+# against sqlite3 -html of the same 25 columns, measured in the same run. The program syncs the
+# file to the disk before it replaces the old one; sqlite3 does not, so both figures are shown.
 #   bench/run-export.sh [BUILD_DIR]   (default: build)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,6 +25,19 @@ for run in 1 2 3; do
     t=$(echo "$(date +%s.%N) - $start" | bc)
     if [ -z "$best" ] || [ "$(echo "$t < $best" | bc)" = 1 ]; then best=$t; fi
 done
-export_s=$(awk '$1 == "export" && $2 != "from" {print $2; exit}' "$work/figures")
+# What the disk alone takes for the same bytes, synced as the export syncs them.
+disk=""
+for run in 1 2 3; do
+    rm -f "$work/copy.xls"
+    start=$(date +%s.%N)
+    dd if="$work/Clienti.xls" of="$work/copy.xls" bs=1M conv=fdatasync status=none
+    t=$(echo "$(date +%s.%N) - $start" | bc)
+    if [ -z "$disk" ] || [ "$(echo "$t < $disk" | bc)" = 1 ]; then disk=$t; fi
+done
+export_s=$(awk '$1 == "export" && $2 ~ /^[0-9]/ {print $2; exit}' "$work/figures")
+plain_s=$(awk '$1 == "export," && $2 == "no" {print $4; exit}' "$work/figures")
 printf 'sqlite3 -html    %.3f s\n' "$best"
-awk -v s="$best" -v e="$export_s" 'BEGIN { printf "export is %.1fx faster than sqlite3 -html\n", s / e }'
+printf 'dd, fdatasync    %.3f s  (copying the exported file and syncing it: the disk alone)\n' "$disk"
+awk -v s="$best" -v e="$export_s" -v p="$plain_s" 'BEGIN {
+    printf "export is %.1fx faster than sqlite3 -html (synced to the disk, as the program saves)\n", s / e
+    printf "export is %.1fx faster than sqlite3 -html (written the same way, nothing synced)\n", s / p }'

@@ -84,19 +84,22 @@ bool saveFile(const ExportTable &table, const QString &sheetName, const QString 
     return saveSafely(path, [&](QIODevice &file) { return table.write(file, sheetName, progress); });
 }
 
-bool exportArchive(const ExportMember &member, const Archive &archive, const QString &path)
+bool writeArchive(const ExportMember &member, const Archive &archive, QIODevice &device)
 {
     const ExportTable shape(*member.layout, member.columns);
-    return saveSafely(path, [&](QIODevice &file) {
-        SpreadsheetWriter writer(file);
-        shape.writeHead(writer, member.sheetName);
-        std::string scratch;
-        archive.scan([&](qint64, const char *record) {
-            shape.writeRecordRow(writer, record, scratch);
-            return !writer.failed();
-        });
-        return writer.finish();
+    SpreadsheetWriter writer(device);
+    shape.writeHead(writer, member.sheetName);
+    std::string scratch;
+    archive.scan([&](qint64, const char *record) {
+        shape.writeRecordRow(writer, record, scratch);
+        return !writer.failed();
     });
+    return writer.finish();
+}
+
+bool exportArchive(const ExportMember &member, const Archive &archive, const QString &path)
+{
+    return saveSafely(path, [&](QIODevice &file) { return writeArchive(member, archive, file); });
 }
 
 } // namespace ExportMembers

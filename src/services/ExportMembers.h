@@ -54,5 +54,7 @@ bool saveFile(const ExportTable &table, const QString &sheetName, const QString 
 // False when the file could not be written; throws ArchiveError when the archive could not be
 // read. Either way the previous file stays as it was.
 bool exportArchive(const ExportMember &member, const Archive &archive, const QString &path);
+// The same bytes written to `device` as they are formatted, with no temporary file or sync.
+bool writeArchive(const ExportMember &member, const Archive &archive, QIODevice &device);
 
 } // namespace ExportMembers
