@@ -5,9 +5,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <semaphore>
+#include <thread>
 
 namespace {
 
@@ -209,32 +212,134 @@ void RecordFile::releaseLock(int fd)
     SysIo::fcntl(fd, F_OFD_SETLK, &fl);
 }
 
+namespace {
+
+constexpr qint64 kScanBlockBytes = 1 << 20;
+
+// Reads the blocks of a scan one ahead of the caller on a thread of its own, so that copying the
+// next block out of the page cache overlaps with the work on this one. Two buffers take turns;
+// the reader never runs more than one block ahead, and a failed read is handed over with the
+// block it belongs to, so the caller sees errors in the same order as without the thread.
+class BlockReader
+{
+public:
+    struct Block
+    {
+        const char *data;
+        int error; // errno of the failed read, or 0
+        bool shrank;
+    };
+
+    BlockReader(int fd, qint64 recordSize, qint64 perBlock, qint64 count)
+        : m_fd(fd), m_recordSize(recordSize), m_perBlock(perBlock), m_count(count)
+    {
+        for (QByteArray &b : m_buffers)
+            b = QByteArray(perBlock * recordSize, Qt::Uninitialized);
+        m_thread = std::thread([this] { run(); });
+    }
+    ~BlockReader()
+    {
+        m_stop = true;
+        m_free.release(); // a reader waiting for a buffer sees the stop
+        m_thread.join();
+    }
+    BlockReader(const BlockReader &) = delete;
+    BlockReader &operator=(const BlockReader &) = delete;
+
+    // The next block, in order; wait for it.
+    Block next()
+    {
+        m_full.acquire();
+        return m_blocks[m_taken++ % 2];
+    }
+    // The block from next() is no longer needed.
+    void done() { m_free.release(); }
+
+private:
+    void run()
+    {
+        for (qint64 first = 0, b = 0; first < m_count; first += m_perBlock, ++b) {
+            m_free.acquire();
+            if (m_stop)
+                return;
+            char *data = m_buffers[b % 2].data();
+            const qint64 bytes = std::min(m_perBlock, m_count - first) * m_recordSize;
+            Block block{data, 0, false};
+            for (qint64 done = 0; done < bytes;) {
+                const ssize_t got = SysIo::pread(m_fd, data + done, size_t(bytes - done),
+                                                 off_t(first * m_recordSize + done));
+                if (got <= 0) {
+                    block.error = got < 0 ? errno : EIO;
+                    block.shrank = got == 0;
+                    break;
+                }
+                done += got;
+            }
+            m_blocks[b % 2] = block;
+            m_full.release();
+            if (block.error != 0)
+                return;
+        }
+    }
+
+    const int m_fd;
+    const qint64 m_recordSize, m_perBlock, m_count;
+    QByteArray m_buffers[2];
+    Block m_blocks[2] = {};
+    qint64 m_taken = 0;
+    std::counting_semaphore<> m_free{2}; // buffers the reader may fill
+    std::counting_semaphore<> m_full{0}; // blocks read and not yet taken
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+} // namespace
+
 void RecordFile::scan(const std::function<bool(qint64, const char *)> &visit)
 {
     const qint64 n = count();
-    constexpr qint64 kBlockBytes = 1 << 20;
-    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_recordSize);
-    QByteArray block(perBlock * m_recordSize, Qt::Uninitialized);
-    for (qint64 first = 0; first < n; first += perBlock) {
-        const qint64 records = qMin(perBlock, n - first);
-        const qint64 bytes = records * m_recordSize;
-        qint64 done = 0;
-        while (done < bytes) {
-            const ssize_t got = SysIo::pread(m_fd, block.data() + done, size_t(bytes - done),
-                                             off_t(first * m_recordSize + done));
-            if (got < 0)
-                fail("read");
-            if (got == 0) {
-                errno = EIO;
-                fail("read (file shrank)");
+    const qint64 perBlock = qMax<qint64>(1, kScanBlockBytes / m_recordSize);
+    // A few blocks are not worth a thread.
+    if (n <= 2 * perBlock) {
+        QByteArray block(perBlock * m_recordSize, Qt::Uninitialized);
+        for (qint64 first = 0; first < n; first += perBlock) {
+            const qint64 records = qMin(perBlock, n - first);
+            const qint64 bytes = records * m_recordSize;
+            qint64 done = 0;
+            while (done < bytes) {
+                const ssize_t got = SysIo::pread(m_fd, block.data() + done, size_t(bytes - done),
+                                                 off_t(first * m_recordSize + done));
+                if (got < 0)
+                    fail("read");
+                if (got == 0) {
+                    errno = EIO;
+                    fail("read (file shrank)");
+                }
+                done += got;
             }
-            done += got;
+            for (qint64 i = 0; i < records; ++i) {
+                m_index = first + i + 1;
+                if (!visit(first + i + 1, block.constData() + i * m_recordSize))
+                    return;
+            }
         }
+        m_index = n;
+        return;
+    }
+    BlockReader reader(m_fd, m_recordSize, perBlock, n);
+    for (qint64 first = 0; first < n; first += perBlock) {
+        const BlockReader::Block block = reader.next();
+        if (block.error != 0) {
+            errno = block.error;
+            fail(block.shrank ? "read (file shrank)" : "read");
+        }
+        const qint64 records = qMin(perBlock, n - first);
         for (qint64 i = 0; i < records; ++i) {
             m_index = first + i + 1;
-            if (!visit(first + i + 1, block.constData() + i * m_recordSize))
+            if (!visit(first + i + 1, block.data + i * m_recordSize))
                 return;
         }
+        reader.done();
     }
     m_index = n;
 }

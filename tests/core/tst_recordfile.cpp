@@ -1,7 +1,9 @@
 #include "TestFolder.h"
 
 #include "core/Archive.h"
+#include "core/ArchiveError.h"
 #include "core/RecordFile.h"
+#include "core/SysIo.h"
 
 #include <QtTest>
 
@@ -24,6 +26,7 @@ private Q_SLOTS:
     void existingUnopenableFileIsNeverRecreated();
     void missingFolderFails();
     void overwriteIfUnchangedDetectsAnotherWriter();
+    void scanVisitsInFileOrderAcrossBlocks_data();
     void scanVisitsInFileOrderAcrossBlocks();
     void writeLockWaitsThenFails();
 };
@@ -113,29 +116,65 @@ void TestRecordFile::overwriteIfUnchangedDetectsAnotherWriter()
     QCOMPARE(dir.read(QStringLiteral("a.pro")), rec('a') + rec('c'));
 }
 
+// Large records, so a scan needs several 1 MiB blocks (214 records each); past two blocks the
+// next block is read while the caller works on this one.
+void TestRecordFile::scanVisitsInFileOrderAcrossBlocks_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("stopAt");      // the record whose visit stops the scan, 0 for none
+    QTest::addColumn<int>("failingRead"); // the read that fails, 0 for none
+    QTest::addColumn<bool>("shortReads"); // every read gives at most half of what was asked
+    QTest::addColumn<int>("visited");
+    QTest::newRow("two blocks") << 300 << 0 << 0 << false << 300;
+    QTest::newRow("many blocks") << 1500 << 0 << 0 << false << 1500;
+    QTest::newRow("many blocks, short reads") << 1500 << 0 << 0 << true << 1500;
+    QTest::newRow("stopped in the first block") << 1500 << 5 << 0 << false << 5;
+    QTest::newRow("stopped on a block's last record") << 1500 << 428 << 0 << false << 428;
+    QTest::newRow("stopped in the last block") << 1500 << 1499 << 0 << false << 1499;
+    QTest::newRow("first read fails") << 1500 << 0 << 1 << false << 0;
+    QTest::newRow("third read fails: two blocks were visited") << 1500 << 0 << 3 << false << 428;
+    QTest::newRow("last read fails") << 1500 << 0 << 8 << false << 1498;
+    QTest::newRow("a read fails in a small file") << 300 << 0 << 2 << false << 214;
+}
+
 void TestRecordFile::scanVisitsInFileOrderAcrossBlocks()
 {
+    QFETCH(int, records);
+    QFETCH(int, stopAt);
+    QFETCH(int, failingRead);
+    QFETCH(bool, shortReads);
+    QFETCH(int, visited);
     TestFolder dir;
-    // Large records so the scan needs several 1 MiB blocks.
     constexpr int big = 4886;
-    constexpr int n = 700;
-    QByteArray content;
-    for (int i = 0; i < n; ++i) {
-        QByteArray r(big, '\0');
-        std::memcpy(r.data(), &i, sizeof i);
-        content += r;
-    }
+    QByteArray content(qsizetype(records) * big, '\0');
+    for (int i = 0; i < records; ++i)
+        std::memcpy(content.data() + qsizetype(i) * big, &i, sizeof i);
     dir.write(QStringLiteral("2024.pre"), content);
-    QList<int> seen;
-    Archive(dir.file(QStringLiteral("2024.pre")), big).scan([&](qint64 position, const char *bytes) {
-        int v;
-        std::memcpy(&v, bytes, sizeof v);
-        if (v != position - 1) // positions are 1-based
-            return false;
-        seen << v;
-        return true;
+
+    int reads = 0;
+    SysIo::setFaultHook([&](SysIo::Call call) {
+        if (call != SysIo::Call::PRead)
+            return 0;
+        ++reads;
+        return reads == failingRead ? EIO : shortReads ? -1 : 0;
     });
-    QCOMPARE(seen.size(), n);
+    QList<int> seen;
+    bool failed = false;
+    try {
+        Archive(dir.file(QStringLiteral("2024.pre")), big).scan([&](qint64 position, const char *bytes) {
+            int v;
+            std::memcpy(&v, bytes, sizeof v);
+            seen << (v == position - 1 ? v : -1); // positions are 1-based
+            return position != stopAt;
+        });
+    } catch (const ArchiveError &) {
+        failed = true;
+    }
+    SysIo::clearFaultHook();
+    QCOMPARE(failed, failingRead != 0);
+    QCOMPARE(seen.size(), visited);
+    for (int i = 0; i < seen.size(); ++i)
+        QCOMPARE(seen[i], i);
 }
 
 void TestRecordFile::writeLockWaitsThenFails()
