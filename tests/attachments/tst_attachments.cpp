@@ -15,7 +15,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

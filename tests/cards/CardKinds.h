@@ -4,7 +4,7 @@
 // make the window ready for records, a stored record it saves again unchanged, and what a new
 // card needs before Save accepts it.
 
-#include "CardTestKit.h"
+#include "WindowTestKit.h"
 #include "customers/ClientiRecord.h"
 #include "customers/TfrmClienti.h"
 #include "deadlines/ScadenzarioRecord.h"
@@ -21,7 +21,7 @@
 #include <QLineEdit>
 #include <functional>
 
-namespace CardTestKit {
+namespace WindowTestKit {
 
 using Texts = QList<QPair<QString, QString>>;
 
@@ -138,4 +138,4 @@ inline void fill(CardWindow *card, const Texts &texts)
     }
 }
 
-} // namespace CardTestKit
+} // namespace WindowTestKit

@@ -4,7 +4,7 @@
 // program folder of its own, its stored fields as a table (name, offset, capacity) with the
 // controls that show them, and the record bytes expected from the table.
 
-#include "CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <span>
 
-namespace CardTestKit {
+namespace WindowTestKit {
 
 // Where a field lies in a stored record, written out by hand rather than taken from the layout.
 struct StoredField
@@ -44,7 +44,7 @@ template <class Card> struct ContactCardFixture
     QComboBox *combo(const QString &name) { return find<QComboBox>(&card, name); }
     QCheckBox *flag() { return find<QCheckBox>(&card, QStringLiteral("chkRicontatta")); }
     QString position() const { return card.positionLabel()->text(); }
-    QString hintOver(const QString &control) { return CardTestKit::hintOver(w(control), card.hintLabel()); }
+    QString hintOver(const QString &control) { return WindowTestKit::hintOver(w(control), card.hintLabel()); }
 
     // Puts texts into the edits named, as a user would leave them.
     void setTexts(const QList<QPair<const char *, const char *>> &texts)
@@ -91,4 +91,4 @@ QByteArray recordFromTable(int size, std::span<const StoredField> fields, const 
     return bytes;
 }
 
-} // namespace CardTestKit
+} // namespace WindowTestKit

@@ -1,7 +1,7 @@
 // What the later cards configure on the machinery, through a tiny card of our own: defaults,
 // hidden fields, a card without Duplicate, its own message kinds and insert message, and the
 // hooks around loading and saving.
-#include "CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "shell/card/CardMessages.h"
@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

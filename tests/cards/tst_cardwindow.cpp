@@ -1,7 +1,7 @@
 // The card-window machinery as the user meets it, through the customer card: save and overwrite,
 // mandatory fields, Duplicate, the arrows, focus frame, hint line, archive failures and a record
 // changed by another workstation.
-#include "CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "core/Archive.h"
@@ -22,7 +22,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The key filters and text rules of card fields, on a bare edit: what typing keeps, what
 // pasting keeps, and how upper-casing and trimming rewrite the text.
-#include "CardTestKit.h"
+#include "WindowTestKit.h"
 #include "shell/card/KeyFilters.h"
 #include "shell/card/TextRuleWatcher.h"
 
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 Q_DECLARE_METATYPE(KeyRule)
 Q_DECLARE_METATYPE(TextRules)

@@ -1,7 +1,7 @@
 // The one rule of what leaving a field means, on a bare window: the focus moving to another field
 // rewrites the text; a picture button, a popup, a message box or another window do not, and the
 // field is rewritten when the user does leave it afterwards.
-#include "CardTestKit.h"
+#include "WindowTestKit.h"
 #include "shell/card/LeaveRule.h"
 
 #include <QLineEdit>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

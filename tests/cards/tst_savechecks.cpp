@@ -10,7 +10,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

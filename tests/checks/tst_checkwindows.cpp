@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "WindowShot.h"
 #include "checks/CheckDialogs.h"
@@ -10,8 +10,8 @@
 #include <QtTest>
 #include <memory>
 
-using CardTestKit::nextModalOpenedBy;
-using CardTestKit::OpenedWindow;
+using WindowTestKit::nextModalOpenedBy;
+using WindowTestKit::OpenedWindow;
 
 Q_DECLARE_METATYPE(Identifier)
 
@@ -66,7 +66,7 @@ private:
 
 void TestCheckWindows::initTestCase()
 {
-    CardTestKit::useProgramLook();
+    WindowTestKit::useProgramLook();
 }
 
 void TestCheckWindows::init()
@@ -188,7 +188,7 @@ void TestCheckWindows::longValueCannotGrowAndShrinksBackToTheLimit()
 void TestCheckWindows::enterMovesToControllaThenChecks()
 {
     TfrmCodFisc window;
-    CardTestKit::showActive(&window);
+    WindowTestKit::showActive(&window);
     QCOMPARE(QApplication::focusWidget(), window.edit());
     QTest::keyClicks(window.edit(), QStringLiteral("rssmra85t10a562s"));
 

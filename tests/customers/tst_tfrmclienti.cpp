@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

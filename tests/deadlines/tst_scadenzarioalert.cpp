@@ -1,6 +1,6 @@
 // The start panel of the deadlines window: the alert of imminent deadlines with its banner, OK
 // button and sound, the calendar with its day and month lists, and the lists' export.
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "../export/ExportFileParts.h"
 #include "DeadlineFixtures.h"
 #include "FakePlatform.h"
@@ -16,7 +16,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 using namespace DeadlineFixtures;
 
 namespace {

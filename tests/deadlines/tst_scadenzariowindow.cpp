@@ -1,7 +1,7 @@
 // The deadlines window as the user meets it: the year on the start panel, the card of that year's
 // file, its save checks with their messages, Duplicate, the input rules, the identifier check
 // and the bytes that reach the file.
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -23,7 +23,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 using namespace Scadenzario;
 
 Q_DECLARE_METATYPE(MessageKind)

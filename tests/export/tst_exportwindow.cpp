@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "ExportFileParts.h"
 #include "ExportFixtures.h"
 #include "FakePlatform.h"
@@ -56,7 +56,7 @@ class TestExportWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { CardTestKit::useProgramLook(); }
+    void initTestCase() { WindowTestKit::useProgramLook(); }
     void showsEveryRecordInTheGrid();
     void answersDecideWhatHappens_data();
     void answersDecideWhatHappens();
@@ -76,7 +76,7 @@ void TestExportWindow::showsEveryRecordInTheGrid()
     ExportWindow window(
         member(QStringLiteral("items")),
         ExportWindow::readRows(member(QStringLiteral("items")), dir.file(QStringLiteral("Magazzino.pro"))));
-    CardTestKit::showActive(&window);
+    WindowTestKit::showActive(&window);
     QAbstractItemModel *model = window.grid()->model();
     QCOMPARE(window.objectName(), QStringLiteral("TfrmExpMagazzino"));
     QCOMPARE(window.windowTitle(), QStringLiteral(" Esporta archivio prodotti e servizi in Microsoft Excel"));
@@ -93,9 +93,9 @@ void TestExportWindow::showsEveryRecordInTheGrid()
     QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
     auto *panInfo = window.findChild<QLabel *>(QStringLiteral("panInfo"));
     QCOMPARE(panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
-    QCOMPARE(CardTestKit::hintOver(window.findChild<QWidget *>(QStringLiteral("cmdEsci")), panInfo),
+    QCOMPARE(WindowTestKit::hintOver(window.findChild<QWidget *>(QStringLiteral("cmdEsci")), panInfo),
              QStringLiteral("Esci da questo ambiente di lavoro."));
-    QCOMPARE(CardTestKit::hintOver(window.grid()->viewport(), panInfo), QString());
+    QCOMPARE(WindowTestKit::hintOver(window.grid()->viewport(), panInfo), QString());
     WindowShot::keep(&window, QStringLiteral("TfrmExpMagazzino"));
 }
 
@@ -128,7 +128,7 @@ void TestExportWindow::answersDecideWhatHappens()
     window.show();
     for (bool answer : answers)
         platform.messages.answerNext(answer);
-    CardTestKit::click(&window, QStringLiteral("cmdEsporta"));
+    WindowTestKit::click(&window, QStringLiteral("cmdEsporta"));
     QCOMPARE(platform.messages.questions, questions);
     QVERIFY(platform.messages.shown.isEmpty());
     const QByteArray file = dir.read(QStringLiteral("Clienti.xls"));
@@ -149,7 +149,7 @@ void TestExportWindow::editedCellReachesTheFileNotTheArchive()
     ExportWindow window(
         member(QStringLiteral("customers")),
         ExportWindow::readRows(member(QStringLiteral("customers")), dir.file(QStringLiteral("Clienti.pro"))));
-    CardTestKit::showActive(&window);
+    WindowTestKit::showActive(&window);
     // Grid column 24 is "Note" (editable); column 1 "Cliente" is not.
     typeIntoCell(window.grid(), 0, 24, QStringLiteral("Richiamare <lunedi> & "), QStringLiteral("martedì Ω"));
     typeIntoCell(window.grid(), 1, 1, QStringLiteral("Altro"));
@@ -159,7 +159,7 @@ void TestExportWindow::editedCellReachesTheFileNotTheArchive()
     for (int run = 0; run < 2; ++run) { // the second export overwrites the first
         platform.messages.answerNext(true);
         platform.messages.answerNext(false);
-        CardTestKit::click(&window, QStringLiteral("cmdEsporta"));
+        WindowTestKit::click(&window, QStringLiteral("cmdEsporta"));
     }
     const auto rows = ExportFileParts::rows(dir.read(QStringLiteral("Clienti.xls")));
     QCOMPARE(rows[1][23].text, QStringLiteral("Richiamare <lunedi> & martedì &#937;"));
@@ -206,7 +206,7 @@ void TestExportWindow::failedExportKeepsTheOldFile()
     }
     window.show();
     platform.messages.answerNext(true);
-    CardTestKit::click(&window, QStringLiteral("cmdEsporta"));
+    WindowTestKit::click(&window, QStringLiteral("cmdEsporta"));
     QFile::setPermissions(dir.path(), before);
     QCOMPARE(platform.messages.questions, QStringList{kAskExport});
     QCOMPARE(platform.messages.shown.size(), 1);
@@ -246,7 +246,7 @@ void TestExportWindow::toolWritesWhatTheWindowWrites()
     window.show();
     platform.messages.answerNext(true);
     platform.messages.answerNext(false);
-    CardTestKit::click(&window, QStringLiteral("cmdEsporta"));
+    WindowTestKit::click(&window, QStringLiteral("cmdEsporta"));
     const QByteArray fromWindow = dir.read(member(kind).fileName);
     QVERIFY(!fromWindow.isEmpty());
 

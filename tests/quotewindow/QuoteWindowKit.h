@@ -3,7 +3,7 @@
 // The quote window as a test meets it: a program folder with a year file, the platform doubles,
 // the window shown and active; typing like a user and writing quotes without the window.
 
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "core/Record.h"
@@ -27,10 +27,10 @@ inline QString nn(int line)
     return QStringLiteral("%1").arg(line, 2, 10, QChar(u'0'));
 }
 
-using CardTestKit::nextModalOpenedBy;
-using CardTestKit::OpenedWindow;
-using CardTestKit::useProgramLook;
-using CardTestKit::withNextModal;
+using WindowTestKit::nextModalOpenedBy;
+using WindowTestKit::OpenedWindow;
+using WindowTestKit::useProgramLook;
+using WindowTestKit::withNextModal;
 
 // The total edits in the order "Calcola" fills them.
 inline const QStringList kTotals = {QStringLiteral("txtTotImponibile"), QStringLiteral("txtTotImposta"),
@@ -41,7 +41,7 @@ inline const QStringList kTotals = {QStringLiteral("txtTotImponibile"), QStringL
 inline void type(QWidget *w, const QString &text)
 {
     w->setFocus(Qt::MouseFocusReason);
-    CardTestKit::type(w, text);
+    WindowTestKit::type(w, text);
 }
 
 // Settings file bytes: the lines joined with CR LF, in Windows-1252 (only "Sì" needs it here).
@@ -122,17 +122,17 @@ struct Fixture
 
     template <class T = QWidget> T *find(const QString &name) const
     {
-        return CardTestKit::find<T>(window.get(), name);
+        return WindowTestKit::find<T>(window.get(), name);
     }
     QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
-    QString text(const QString &name) const { return CardTestKit::shownText(find(name)); }
+    QString text(const QString &name) const { return WindowTestKit::shownText(find(name)); }
     QCheckBox *check(const QString &name) const { return find<QCheckBox>(name); }
-    void click(const QString &button) const { CardTestKit::click(window.get(), button); }
+    void click(const QString &button) const { WindowTestKit::click(window.get(), button); }
     QString position() const { return window->positionLabel()->text(); }
-    QString focused() const { return CardTestKit::focusedName(); }
+    QString focused() const { return WindowTestKit::focusedName(); }
     QString hintOver(const QString &control) const
     {
-        return CardTestKit::hintOver(find(control), window->hintLabel());
+        return WindowTestKit::hintOver(find(control), window->hintLabel());
     }
     RecordingMessages &messages() { return platform.messages; }
     // The one line page on view, by name.

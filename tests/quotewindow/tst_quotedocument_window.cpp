@@ -72,7 +72,7 @@ void inDialogOf(Fixture &f, const QString &command, const std::function<void(QDi
 
 void press(QDialog *dialog, const QString &button)
 {
-    CardTestKit::find<QPushButton>(dialog, button)->click();
+    WindowTestKit::find<QPushButton>(dialog, button)->click();
 }
 
 // A printer that refuses the job.
@@ -150,11 +150,11 @@ void TestQuoteDocumentWindow::dialogsOfTheThreeCommands()
         seen = true;
         QCOMPARE(d->objectName(), dialog);
         QCOMPARE(d->windowTitle(), caption);
-        QCOMPARE(CardTestKit::find<QPushButton>(d, QStringLiteral("btnStampa"))->text(), button);
-        QCOMPARE(CardTestKit::find<QPushButton>(d, QStringLiteral("btnAnnulla"))->text(),
+        QCOMPARE(WindowTestKit::find<QPushButton>(d, QStringLiteral("btnStampa"))->text(), button);
+        QCOMPARE(WindowTestKit::find<QPushButton>(d, QStringLiteral("btnAnnulla"))->text(),
                  QStringLiteral("Annulla"));
-        QVERIFY(!CardTestKit::find<QLabel>(d, QStringLiteral("lblTitolo"))->text().isEmpty());
-        QVERIFY(!CardTestKit::find<QLabel>(d, QStringLiteral("lblSpiegazione"))->text().isEmpty());
+        QVERIFY(!WindowTestKit::find<QLabel>(d, QStringLiteral("lblTitolo"))->text().isEmpty());
+        QVERIFY(!WindowTestKit::find<QLabel>(d, QStringLiteral("lblSpiegazione"))->text().isEmpty());
         WindowShot::keep(d, dialog);
         press(d, annulla ? QStringLiteral("btnAnnulla") : QStringLiteral("btnStampa"));
         QVERIFY(!d->isVisible()); // every action closes it, the PDF's after Yes

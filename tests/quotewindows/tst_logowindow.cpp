@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -43,7 +43,7 @@ class TestLogoWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { CardTestKit::useProgramLook(); }
+    void initTestCase() { WindowTestKit::useProgramLook(); }
     void defaultLogoIsABlueEuroSign();
     void showingLoadsLogoBmpOrTheDefault_data();
     void showingLoadsLogoBmpOrTheDefault();

@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -34,7 +34,7 @@ class TestNumberingWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { CardTestKit::useProgramLook(); }
+    void initTestCase() { WindowTestKit::useProgramLook(); }
     void showsTheStoredStart_data();
     void showsTheStoredStart();
     void applyStoresTheNormalisedStart_data();
@@ -177,7 +177,7 @@ void TestNumberingWindow::enterGoesToApplicaAndLeavingNormalises()
     FakePlatform platform;
     TfrmNumerazione window;
     window.setMode(QStringLiteral("preventivi"));
-    CardTestKit::showActive(&window);
+    WindowTestKit::showActive(&window);
     const Controls c = controls(window);
     QVERIFY(c.inizio->hasFocus());
 
@@ -247,7 +247,7 @@ void TestNumberingWindow::runOpensInQuoteMode()
     FakePlatform platform;
     folder.write(kIni, kFixture);
     QString title, shown;
-    CardTestKit::withNextModal([] { TfrmNumerazione::run(nullptr); },
+    WindowTestKit::withNextModal([] { TfrmNumerazione::run(nullptr); },
                                [&](QDialog *dialog) {
                                    auto *window = qobject_cast<TfrmNumerazione *>(dialog);
                                    QVERIFY(window);

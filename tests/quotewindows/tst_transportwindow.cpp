@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using CardTestKit::withNextModal;
+using WindowTestKit::withNextModal;
 
 namespace {
 
@@ -31,7 +31,7 @@ DatiTrasporto stored()
 
 QLineEdit *edit(QWidget *window, const QString &name)
 {
-    return CardTestKit::find<QLineEdit>(window, name);
+    return WindowTestKit::find<QLineEdit>(window, name);
 }
 
 } // namespace
@@ -40,7 +40,7 @@ class TestTransportWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { CardTestKit::useProgramLook(); }
+    void initTestCase() { WindowTestKit::useProgramLook(); }
     void applicaHandsBackTheTrimmedTexts();
     void leavingWithoutApplyingChangesNothing_data();
     void leavingWithoutApplyingChangesNothing();
@@ -64,7 +64,7 @@ void TestTransportWindow::applicaHandsBackTheTrimmedTexts()
                       edit(dialog, QStringLiteral("txtMarca"))->setText(QStringLiteral("  Vettore Nuovo  "));
                       edit(dialog, QStringLiteral("txtTarga"))->setText(QStringLiteral(" 12"));
                       WindowShot::keep(dialog, QStringLiteral("TfrmDatiVeicolo"));
-                      CardTestKit::click(dialog, QStringLiteral("btnApplica"));
+                      WindowTestKit::click(dialog, QStringLiteral("btnApplica"));
                   });
     QVERIFY(applied);
 
@@ -100,7 +100,7 @@ void TestTransportWindow::leavingWithoutApplyingChangesNothing()
                       for (const QString &name : kEdits)
                           edit(dialog, name)->setText(QStringLiteral("cambiato"));
                       if (byAnnulla)
-                          CardTestKit::click(dialog, QStringLiteral("btnAnnulla"));
+                          WindowTestKit::click(dialog, QStringLiteral("btnAnnulla"));
                       else
                           dialog->close();
                   });
@@ -145,10 +145,10 @@ void TestTransportWindow::enterWalksTheFieldsRound()
     FakePlatform platform;
     TfrmDatiVeicolo dialog;
     dialog.setMode(QStringLiteral("preventivi"));
-    CardTestKit::showActive(&dialog);
+    WindowTestKit::showActive(&dialog);
     QVERIFY(edit(&dialog, kEdits[0])->hasFocus());
 
-    CardTestKit::checkEnterWalksRound(kEdits);
+    WindowTestKit::checkEnterWalksRound(kEdits);
     if (QTest::currentTestFailed())
         return;
     // Enter never closes the dialog as a default button would.

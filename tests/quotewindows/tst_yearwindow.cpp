@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -13,8 +13,8 @@
 #include <QToolButton>
 #include <QtTest>
 
-using CardTestKit::showActive;
-using CardTestKit::withNextModal;
+using WindowTestKit::showActive;
+using WindowTestKit::withNextModal;
 
 class TestYearWindow : public QObject
 {
@@ -44,7 +44,7 @@ private:
 
 void TestYearWindow::initTestCase()
 {
-    CardTestKit::useProgramLook();
+    WindowTestKit::useProgramLook();
 }
 
 TestYearWindow::Opened TestYearWindow::controls(TfrmMenuPreventivi &window)
@@ -246,7 +246,7 @@ void TestYearWindow::guidaOpensTheQuotesHelp()
     TfrmMenuPreventivi window;
     showActive(&window);
     QString title;
-    withNextModal([&] { CardTestKit::click(&window, QStringLiteral("imgGuida")); },
+    withNextModal([&] { WindowTestKit::click(&window, QStringLiteral("imgGuida")); },
                   [&](QDialog *modal) {
                       if (auto *label = modal->findChild<QLabel *>(QStringLiteral("lblTitolo")))
                           title = label->text();

@@ -19,7 +19,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The import's stock unload from several copies of the program at once, and under failing system
 // calls: no unload is lost, and a failure never copies the item into the quote line nor touches
 // another record.
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "FaultInjector.h"
 #include "Harness.h"
@@ -40,9 +40,9 @@ Record itemAt(const QByteArray &file, int position)
 std::unique_ptr<TfrmImportaMagazzino> readyToImport(const QString &path, const QString &quantity)
 {
     auto window = std::make_unique<TfrmImportaMagazzino>(path, QStringLiteral("pre_art_01"), quantity);
-    CardTestKit::showActive(window.get());
-    CardTestKit::click(window.get(), QStringLiteral("btnCerca"));
-    auto *list = CardTestKit::find<QListView>(window.get(), QStringLiteral("lstRecords"));
+    WindowTestKit::showActive(window.get());
+    WindowTestKit::click(window.get(), QStringLiteral("btnCerca"));
+    auto *list = WindowTestKit::find<QListView>(window.get(), QStringLiteral("lstRecords"));
     list->setCurrentIndex(list->model()->index(1, 0));
     return window;
 }
@@ -115,7 +115,7 @@ void TestImportUnload::everyCallFails()
 
     folder.write(QStringLiteral("Magazzino.pro"), original);
     auto window = readyToImport(path, QStringLiteral("4"));
-    CardTestKit::click(window.get(), QStringLiteral("btnAggiorna"));
+    WindowTestKit::click(window.get(), QStringLiteral("btnAggiorna"));
     QVERIFY(window->imported());
     QCOMPARE(platform.messages.shown.size(), 0);
     const QByteArray expected = folder.read(QStringLiteral("Magazzino.pro"));
@@ -129,7 +129,7 @@ void TestImportUnload::everyCallFails()
         platform.messages.clear();
         FaultInjector injector{k, mode};
         SysIo::setFaultHook([&injector](SysIo::Call c) { return injector(c); });
-        CardTestKit::click(window.get(), QStringLiteral("btnAggiorna"));
+        WindowTestKit::click(window.get(), QStringLiteral("btnAggiorna"));
         SysIo::clearFaultHook();
         const QString where = QStringLiteral("k = %1: ").arg(k);
         const QByteArray after = folder.read(QStringLiteral("Magazzino.pro"));

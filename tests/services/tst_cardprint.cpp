@@ -14,7 +14,7 @@
 #include <memory>
 #include <sys/resource.h>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

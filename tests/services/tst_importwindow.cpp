@@ -50,22 +50,22 @@ QString noChoice()
 
 QString label(QWidget *w, const char *name)
 {
-    return CardTestKit::find<QLabel>(w, QString::fromLatin1(name))->text();
+    return WindowTestKit::find<QLabel>(w, QString::fromLatin1(name))->text();
 }
 
 // "Cerca" with the code criterion, then a click on the line at `row`.
 void searchAndClick(QDialog *window, const QString &code, int row)
 {
-    CardTestKit::find<QLineEdit>(window, QStringLiteral("txtCodice"))->setText(code);
-    CardTestKit::click(window, QStringLiteral("btnCerca"));
-    auto *list = CardTestKit::find<QListView>(window, QStringLiteral("lstRecords"));
+    WindowTestKit::find<QLineEdit>(window, QStringLiteral("txtCodice"))->setText(code);
+    WindowTestKit::click(window, QStringLiteral("btnCerca"));
+    auto *list = WindowTestKit::find<QListView>(window, QStringLiteral("lstRecords"));
     QVERIFY(list->isVisible());
     list->setCurrentIndex(list->model()->index(row, 0));
 }
 
 void setQuantity(QDialog *window, const QString &quantity)
 {
-    CardTestKit::find<QLineEdit>(window, QStringLiteral("txtQuant"))->setText(quantity);
+    WindowTestKit::find<QLineEdit>(window, QStringLiteral("txtQuant"))->setText(quantity);
 }
 
 } // namespace
@@ -115,9 +115,9 @@ void TestImportWindow::opensWithTheLinesQuantity()
                       QCOMPARE(window->objectName(), QStringLiteral("TfrmImportaMagazzino"));
                       QCOMPARE(window->windowTitle(), QStringLiteral(" Importa articoli da magazzino"));
                       QCOMPARE(label(window, "lblMemory"), QStringLiteral("pre_art_") + nn(line));
-                      QCOMPARE(CardTestKit::find<QLineEdit>(window, QStringLiteral("txtQuant"))->text(),
+                      QCOMPARE(WindowTestKit::find<QLineEdit>(window, QStringLiteral("txtQuant"))->text(),
                                shown);
-                      QTRY_COMPARE(CardTestKit::focusedName(), QStringLiteral("txtCodice"));
+                      QTRY_COMPARE(WindowTestKit::focusedName(), QStringLiteral("txtCodice"));
                   });
 }
 
@@ -160,7 +160,7 @@ void TestImportWindow::importFillsItsOwnLine()
                       QCOMPARE(label(window, "lblPosizione"), QStringLiteral("2"));
                       QCOMPARE(label(window, "lblGiacenza"), QStringLiteral("5"));
                       setQuantity(window, quantity);
-                      CardTestKit::click(window, button);
+                      WindowTestKit::click(window, button);
                       QVERIFY(!window->isVisible());
                   });
     QCOMPARE(f.messages().shown.size(), 0);
@@ -189,16 +189,16 @@ void TestImportWindow::warningsKeepTheWindowOpen()
     f.folder.write(QStringLiteral("Magazzino.pro"), before);
     withNextModal([&] { f.click(QStringLiteral("impMag01")); },
                   [&](QDialog *window) {
-                      CardTestKit::click(window, QStringLiteral("btnCerca"));
-                      CardTestKit::click(window, QStringLiteral("btnAggiorna"));
-                      CardTestKit::click(window, QStringLiteral("btnNonAggiornare"));
+                      WindowTestKit::click(window, QStringLiteral("btnCerca"));
+                      WindowTestKit::click(window, QStringLiteral("btnAggiorna"));
+                      WindowTestKit::click(window, QStringLiteral("btnNonAggiornare"));
                       QCOMPARE(f.messages().shown.size(), 2);
                       QCOMPARE(f.messages().shown[0].text, noChoice());
                       QCOMPARE(f.messages().shown[1].text, noChoice());
-                      auto *list = CardTestKit::find<QListView>(window, QStringLiteral("lstRecords"));
+                      auto *list = WindowTestKit::find<QListView>(window, QStringLiteral("lstRecords"));
                       list->setCurrentIndex(list->model()->index(0, 0));
                       setQuantity(window, QStringLiteral("6"));
-                      CardTestKit::click(window, QStringLiteral("btnAggiorna"));
+                      WindowTestKit::click(window, QStringLiteral("btnAggiorna"));
                       QCOMPARE(f.messages().shown.size(), 3);
                       QCOMPARE(f.messages().shown[2].kind, MessageKind::Warning);
                       QCOMPARE(f.messages().shown[2].text, aboveStock());
@@ -220,12 +220,12 @@ void TestImportWindow::stockStoredNowDecides()
                       QCOMPARE(label(window, "lblGiacenza"), QStringLiteral("10"));
                       f.folder.write(QStringLiteral("Magazzino.pro"), item("VT-8", "Vite M8", "0,35", "3"));
                       setQuantity(window, QStringLiteral("5"));
-                      CardTestKit::click(window, QStringLiteral("btnAggiorna"));
+                      WindowTestKit::click(window, QStringLiteral("btnAggiorna"));
                       QCOMPARE(f.messages().shown.size(), 1);
                       QCOMPARE(f.messages().shown[0].text, aboveStock());
                       QCOMPARE(label(window, "lblGiacenza"), QStringLiteral("3"));
                       setQuantity(window, QStringLiteral("2"));
-                      CardTestKit::click(window, QStringLiteral("btnAggiorna"));
+                      WindowTestKit::click(window, QStringLiteral("btnAggiorna"));
                       QVERIFY(!window->isVisible());
                   });
     const QByteArray after = f.folder.read(QStringLiteral("Magazzino.pro"));
@@ -242,17 +242,17 @@ void TestImportWindow::detailsFollowTrova()
                  item("AA-1", "Bullone", "1", "4") + item("BB-2", "Dado", "2", "8"));
     TfrmImportaMagazzino window(folder.file(QStringLiteral("Magazzino.pro")), QStringLiteral("pre_art_05"),
                                 {});
-    CardTestKit::showActive(&window);
-    CardTestKit::click(&window, QStringLiteral("btnCerca"));
-    CardTestKit::find<QLineEdit>(&window, QStringLiteral("txtTrova"))->setText(QStringLiteral("dado"));
-    CardTestKit::click(&window, QStringLiteral("btnTrova"));
+    WindowTestKit::showActive(&window);
+    WindowTestKit::click(&window, QStringLiteral("btnCerca"));
+    WindowTestKit::find<QLineEdit>(&window, QStringLiteral("txtTrova"))->setText(QStringLiteral("dado"));
+    WindowTestKit::click(&window, QStringLiteral("btnTrova"));
     QCOMPARE(label(&window, "lblCodice"), QStringLiteral("BB-2"));
     QCOMPARE(label(&window, "lblDescrizione"), QStringLiteral("Dado"));
     QCOMPARE(label(&window, "lblGiacenza"), QStringLiteral("8"));
     QCOMPARE(label(&window, "lblPosizione"), QStringLiteral("2"));
     window.resize(window.size());
     WindowShot::keep(&window, QStringLiteral("TfrmImportaMagazzino-results"));
-    CardTestKit::click(&window, QStringLiteral("btnNonAggiornare"));
+    WindowTestKit::click(&window, QStringLiteral("btnNonAggiornare"));
     QVERIFY(window.imported());
     QCOMPARE(window.imported()->codice, QStringLiteral("BB-2"));
 }
@@ -269,7 +269,7 @@ void TestImportWindow::longTextsAreCutWhenTheQuoteIsSaved()
     withNextModal([&] { f.click(QStringLiteral("impMag02")); },
                   [&](QDialog *window) {
                       searchAndClick(window, {}, 0);
-                      CardTestKit::click(window, QStringLiteral("btnNonAggiornare"));
+                      WindowTestKit::click(window, QStringLiteral("btnNonAggiornare"));
                   });
     f.click(QStringLiteral("cmdSalva"));
     QCOMPARE(f.records(), 1);

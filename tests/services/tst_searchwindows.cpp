@@ -18,7 +18,7 @@
 #include <QListView>
 #include <QtTest>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The summary list windows as the cards open them, and the two inventory windows: what each shows,
 // what a double click loads into the card, and what they print.
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -20,7 +20,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 using Fields = QList<QPair<QString, QString>>;
 using Records = QList<Fields>;
 Q_DECLARE_METATYPE(Fields)

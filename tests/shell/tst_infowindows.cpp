@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -52,7 +52,7 @@ private:
 
 void TestInfoWindows::initTestCase()
 {
-    CardTestKit::useProgramLook();
+    WindowTestKit::useProgramLook();
 }
 
 void TestInfoWindows::init()

@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -50,7 +50,7 @@ private:
 
 void TestMainMenu::initTestCase()
 {
-    CardTestKit::useProgramLook();
+    WindowTestKit::useProgramLook();
 }
 
 void TestMainMenu::init()
@@ -178,14 +178,14 @@ void TestMainMenu::helpOpensAFreshGeneralPageEachTime()
     QStringList titles;
     QList<QPointer<QWidget>> windows;
     for (int round = 0; round < 2; ++round) {
-        CardTestKit::withNextModal(
+        WindowTestKit::withNextModal(
             [&] { control(QStringLiteral("imgGuida"))->click(); },
             [&](QDialog *dialog) {
                 auto *help = qobject_cast<TfrmGuida *>(dialog);
                 QVERIFY(help);
                 windows << help;
-                titles << CardTestKit::find<QLabel>(help, QStringLiteral("lblTitolo"))->text();
-                CardTestKit::click(help, QStringLiteral("btnChiudi"));
+                titles << WindowTestKit::find<QLabel>(help, QStringLiteral("lblTitolo"))->text();
+                WindowTestKit::click(help, QStringLiteral("btnChiudi"));
             });
     }
     QCOMPARE(titles, QStringList({QStringLiteral("Uno sguardo a Quadrivo."),

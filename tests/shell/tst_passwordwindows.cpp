@@ -1,4 +1,4 @@
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -116,7 +116,7 @@ private:
 
 void TestPasswordWindows::initTestCase()
 {
-    CardTestKit::useProgramLook();
+    WindowTestKit::useProgramLook();
 }
 
 void TestPasswordWindows::init()

@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

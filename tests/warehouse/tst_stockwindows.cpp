@@ -1,6 +1,6 @@
 // The two small windows of the item card, driven directly: the stock adjustment window (keys,
 // Enter, focus-loss rule, "Calcola totale", "Applica e chiudi") and the extra data window.
-#include "../cards/CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 using StockAdjustment::Direction;
 class TestStockWindows : public QObject
 {

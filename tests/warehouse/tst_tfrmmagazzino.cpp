@@ -1,6 +1,6 @@
 // The item card as the user meets it: what Save stores, the price and value buttons, the stock
 // and extra data windows opened from the card, Duplicate, the web search and the card's look.
-#include "CardTestKit.h"
+#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
@@ -19,7 +19,7 @@
 #include <QtTest>
 #include <stdexcept>
 
-using namespace CardTestKit;
+using namespace WindowTestKit;
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include <cerrno>
 #include <functional>
 
-namespace CardTestKit {
+namespace WindowTestKit {
 
 // The look the program sets at start-up, so pictures of windows match what users see.
 inline void useProgramLook()
@@ -197,4 +197,4 @@ inline QByteArray recordAt(const QByteArray &file, int recordSize, int position)
     return file.mid(qsizetype(position - 1) * recordSize, recordSize);
 }
 
-} // namespace CardTestKit
+} // namespace WindowTestKit
