@@ -20,8 +20,9 @@ AreaWindow *createTfrmClienti(QWidget *parent)
 }
 
 TfrmClienti::TfrmClienti(QWidget *parent)
-    : ContactCard(kindCardConfig(customersKind()), {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
-                  QStringLiteral("clienti"), parent)
+    : ContactCardOf(kindCardConfig(customersKind()),
+                    {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
+                    QStringLiteral("clienti"), parent)
 {
     setObjectName(QStringLiteral("TfrmClienti"));
     addCommands(QStringLiteral("Visualizza l'elenco dei Clienti da ricontattare."));
@@ -61,7 +62,7 @@ void TfrmClienti::addSections()
         .edit(ComuneNasc, QStringLiteral("Comune di nascita:"))
         .province(ProvNasc, QStringLiteral("Prov."), {KeyRule::Free, TextRuleSets::TrimUpperAlsoOnLeave});
 
-    CardSection *phones = addSection(QStringLiteral("Telefoni ed e-mail"), 1, 0);
+    auto *phones = addSection(QStringLiteral("Telefoni ed e-mail"), 1, 0);
     phones->row()
         .edit(TelCasa, QStringLiteral("Tel. casa:"))
         .edit(TelUff, QStringLiteral("Tel. ufficio:"))

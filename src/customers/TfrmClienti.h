@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ClientiRecord.h"
 #include "services/ContactCard.h"
 
 // The customer card: one record of Clienti.pro at a time.
-class TfrmClienti : public ContactCard
+class TfrmClienti : public ContactCardOf<Clienti::Field>
 {
     Q_OBJECT
 public:

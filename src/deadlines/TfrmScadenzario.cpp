@@ -74,7 +74,7 @@ AreaWindow *createTfrmScadenzario(QWidget *parent)
     return new TfrmScadenzario(parent);
 }
 
-TfrmScadenzario::TfrmScadenzario(QWidget *parent) : CardWindow(cardConfig(), parent)
+TfrmScadenzario::TfrmScadenzario(QWidget *parent) : CardOf(cardConfig(), parent)
 {
     setObjectName(QStringLiteral("TfrmScadenzario"));
     lblFile = new QLabel(content());
@@ -148,7 +148,7 @@ void TfrmScadenzario::addCommands()
 // The first line of the card: the date with the year in large type, the time, the notice.
 void TfrmScadenzario::addDateAndTime()
 {
-    const auto listCombo = [this](QWidget *parent, int field, const QStringList &items) {
+    const auto listCombo = [this](QWidget *parent, Field field, const QStringList &items) {
         auto *combo = new QComboBox(parent); // parented first: the focus frame lives beside it
         combo->setObjectName(QStringLiteral("txt") + recordLayout().name(field));
         combo->setEditable(false);
@@ -235,7 +235,7 @@ void TfrmScadenzario::addSections()
     contentGrid()->setColumnStretch(1, 1);
     addDateAndTime();
 
-    CardSection *contact = addSection(QStringLiteral("Contatto"), 1, 0);
+    auto *contact = addSection(QStringLiteral("Contatto"), 1, 0);
     contact->row()
         .edit(Pagatore, QStringLiteral("Cognome e nome contatto:"), optionsFor(Pagatore))
         .button({QStringLiteral("impPag"), QStringLiteral("document-import"), QStringLiteral("Importa"),
@@ -258,7 +258,7 @@ void TfrmScadenzario::addSections()
         .row()
         .edit(Anticipi, QStringLiteral("Operatore telefonico:"), optionsFor(Anticipi));
 
-    CardSection *appointment = addSection(QStringLiteral("Appuntamento"), 1, 1);
+    auto *appointment = addSection(QStringLiteral("Appuntamento"), 1, 1);
     appointment->row()
         .edit(Complessivo, QStringLiteral("Luogo appuntamento:"), optionsFor(Complessivo))
         .row()
@@ -270,7 +270,7 @@ void TfrmScadenzario::addSections()
                QStringLiteral("Spunta questa casella per annotare che l'appuntamento \u00E8 in attesa di "
                               "conferma."));
 
-    CardSection *payment = addSection(QStringLiteral("Scadenza e pagamento"), 1, 1);
+    auto *payment = addSection(QStringLiteral("Scadenza e pagamento"), 1, 1);
     payment->row()
         .edit(Dettagli, QStringLiteral("Causale scadenza:"), optionsFor(Dettagli))
         .row()
@@ -283,7 +283,7 @@ void TfrmScadenzario::addSections()
         .row()
         .edit(Contatto, QStringLiteral("Estremi ricevuta:"), optionsFor(Contatto));
 
-    CardSection *notes = addSection(QStringLiteral("Note"), 1, 0);
+    auto *notes = addSection(QStringLiteral("Note"), 1, 0);
     notes->row().edit(Note, QStringLiteral("Note:"), optionsFor(Note));
 
     // Two columns of sections, each at its natural height: the contact's seven lines beside the

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ScadenzarioRecord.h"
 #include "ScadenzarioRules.h"
-#include "shell/card/CardWindow.h"
+#include "shell/card/CardOf.h"
 
 class QCalendarWidget;
 class QLabel;
@@ -12,7 +13,7 @@ class QToolButton;
 // Deadlines and appointments: one archive per year. The window has two faces, shown one at a
 // time: the start panel (panAvvio), where the year is chosen, and the card panel, which shows one
 // record of that year's file at a time.
-class TfrmScadenzario : public CardWindow
+class TfrmScadenzario : public CardOf<Scadenzario::Field>
 {
     Q_OBJECT
 public:

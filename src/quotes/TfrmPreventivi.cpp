@@ -5,7 +5,6 @@
 #include "IssuerSettings.h"
 #include "QuoteNumbering.h"
 #include "QuoteWindowDate.h"
-#include "services/KindCard.h"
 #include "Taccuino.h"
 #include "TfrmDatiVeicolo.h"
 #include "TfrmLogo.h"
@@ -13,6 +12,7 @@
 #include "checks/CheckWindows.h"
 #include "core/TextField.h"
 #include "platform/Platform.h"
+#include "services/KindCard.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,7 +26,6 @@ using namespace Preventivi;
 
 namespace {
 
-
 CardWindow::Config quoteConfig()
 {
     CardWindow::Config config = kindCardConfig(quotesKind());
@@ -36,8 +35,8 @@ CardWindow::Config quoteConfig()
     return config;
 }
 
-constexpr int kTransport[] = {memVeicolo,          memMarca,         memColore,
-                              memImmatricolazione, memAlimentazione, memTarga};
+constexpr Field kTransport[] = {memVeicolo,          memMarca,         memColore,
+                                memImmatricolazione, memAlimentazione, memTarga};
 
 QDate today()
 {
@@ -63,7 +62,7 @@ TfrmPreventivi *createTfrmPreventivi(QWidget *parent)
     return new TfrmPreventivi(parent);
 }
 
-TfrmPreventivi::TfrmPreventivi(QWidget *parent) : CardWindow(quoteConfig(), parent)
+TfrmPreventivi::TfrmPreventivi(QWidget *parent) : CardOf(quoteConfig(), parent)
 {
     setObjectName(QStringLiteral("TfrmPreventivi"));
     addCommands();
@@ -82,7 +81,7 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : CardWindow(quoteConfig(), pare
     contentGrid()->addWidget(middle, 1, 0, 1, 2);
     contentGrid()->setRowStretch(3, 1);
 
-    for (const int field : kTransport)
+    for (const Field field : kTransport)
         addHiddenField(field, recordLayout().name(field));
     lblFile = new QLabel(content());
     lblFile->setObjectName(QStringLiteral("lblFile"));

@@ -2,7 +2,7 @@
 
 #include "PreventiviRecord.h"
 #include "QuoteTotals.h"
-#include "shell/card/CardWindow.h"
+#include "shell/card/CardOf.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ class QStackedWidget;
 //
 // The window's parts live in their own files: TfrmPreventiviPanels.cpp (issuer, customer and
 // terms), TfrmPreventiviLines.cpp (the line pages) and TfrmPreventiviTotals.cpp (totals, Calcola).
-class TfrmPreventivi : public CardWindow
+class TfrmPreventivi : public CardOf<Preventivi::Field>
 {
     Q_OBJECT
 public:
@@ -75,13 +75,13 @@ private:
     void addCommands();
     void setQuoteHints();
     void addHeaderSections();
-    QLineEdit *newEdit(int field, QWidget *parent, const FieldOptions &options = {});
-    QComboBox *newProvince(int field, QWidget *parent, const FieldOptions &options);
+    QLineEdit *newEdit(Preventivi::Field field, QWidget *parent, const FieldOptions &options = {});
+    QComboBox *newProvince(Preventivi::Field field, QWidget *parent, const FieldOptions &options);
     QWidget *buildLinePages();
     QWidget *buildLinePage(int page);
     void addLineRow(QGridLayout *grid, int row, int line, QWidget *page);
     QWidget *buildTotals();
-    QLabel *newTotal(int field, QWidget *parent);
+    QLabel *newTotal(Preventivi::Field field, QWidget *parent);
     void setLineEnterTargets();
     void watchNumericEdits();
 

@@ -36,7 +36,7 @@ void tighten(CardSection *section)
 
 } // namespace
 
-QLineEdit *TfrmPreventivi::newEdit(int field, QWidget *parent, const FieldOptions &options)
+QLineEdit *TfrmPreventivi::newEdit(Field field, QWidget *parent, const FieldOptions &options)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(recordLayout().name(field));
@@ -44,7 +44,7 @@ QLineEdit *TfrmPreventivi::newEdit(int field, QWidget *parent, const FieldOption
     return edit;
 }
 
-QComboBox *TfrmPreventivi::newProvince(int field, QWidget *parent, const FieldOptions &options)
+QComboBox *TfrmPreventivi::newProvince(Field field, QWidget *parent, const FieldOptions &options)
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(recordLayout().name(field));
@@ -75,7 +75,7 @@ void TfrmPreventivi::addHeaderSections()
 
     // Fields are bound as they are made, and the binding order is the Enter chain: each is made
     // where it appears in the chain (C++17 evaluates the chain of calls left to right).
-    CardSection *ditta = addSection(QStringLiteral("Ditta emittente"), 0, 0);
+    auto *ditta = addSection(QStringLiteral("Ditta emittente"), 0, 0);
     tighten(ditta);
     ditta->row()
         .widget(newEdit(txtDitta, ditta, issuer), QStringLiteral("Ditta emittente:"), 1)
@@ -104,7 +104,7 @@ void TfrmPreventivi::addHeaderSections()
         .row()
         .widget(newEdit(txtLibero02, ditta, issuer), QStringLiteral("Campo libero 2:"), 1);
 
-    CardSection *cliente = addSection(QStringLiteral("Cliente e preventivo"), 0, 1);
+    auto *cliente = addSection(QStringLiteral("Cliente e preventivo"), 0, 1);
     tighten(cliente);
     cliente->row()
         .widget(newEdit(txtCliente, cliente), QStringLiteral("Cliente:"), 1)
@@ -143,7 +143,7 @@ void TfrmPreventivi::addHeaderSections()
     fitChars(control(txtData), 10);
 
     // Below the lines, but next in the Enter chain after the date.
-    CardSection *terms = addSection(QStringLiteral("Pagamento e note"), 2, 0, 1, 2);
+    auto *terms = addSection(QStringLiteral("Pagamento e note"), 2, 0, 1, 2);
     tighten(terms);
     const FieldOptions kept = FieldOptions().keptOnNew();
     terms->row()

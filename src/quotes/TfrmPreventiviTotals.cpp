@@ -29,7 +29,7 @@ void setIfChanged(QLineEdit *edit, const QString &text)
 
 } // namespace
 
-QLabel *TfrmPreventivi::newTotal(int field, QWidget *parent)
+QLabel *TfrmPreventivi::newTotal(Field field, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(recordLayout().name(field));
@@ -69,7 +69,7 @@ QWidget *TfrmPreventivi::buildTotals()
 
     const struct
     {
-        int field;
+        Field field;
         const char *caption;
     } totals[] = {{txtTotImponibile, "Tot. imponibile:"},
                   {txtTotImposta, "Tot. imposta:"},

@@ -20,8 +20,9 @@ AreaWindow *createTfrmFornitori(QWidget *parent)
 }
 
 TfrmFornitori::TfrmFornitori(QWidget *parent)
-    : ContactCard(kindCardConfig(suppliersKind()), {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
-                  QStringLiteral("fornitori"), parent)
+    : ContactCardOf(kindCardConfig(suppliersKind()),
+                    {Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, File01, Desc03},
+                    QStringLiteral("fornitori"), parent)
 {
     setObjectName(QStringLiteral("TfrmFornitori"));
     addCommands(QStringLiteral("Visualizza l'elenco dei fornitori da ricontattare."));
@@ -53,7 +54,7 @@ void TfrmFornitori::addSections()
         .row()
         .edit(Pagamento, QStringLiteral("Modalit\u00E0 di pagamento:"));
 
-    CardSection *phones = addSection(QStringLiteral("Telefoni, fax ed e-mail"), 1, 0);
+    auto *phones = addSection(QStringLiteral("Telefoni, fax ed e-mail"), 1, 0);
     phones->row()
         .edit(TelCasa, QStringLiteral("Tel. casa:"))
         .edit(TelUff, QStringLiteral("Tel. ufficio:"))

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "FornitoriRecord.h"
 #include "services/ContactCard.h"
 
 // The supplier card: one record of Fornitori.pro at a time.
-class TfrmFornitori : public ContactCard
+class TfrmFornitori : public ContactCardOf<Fornitori::Field>
 {
     Q_OBJECT
 public:

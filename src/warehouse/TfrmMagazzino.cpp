@@ -6,8 +6,8 @@
 #include "TfrmGiacenza.h"
 #include "core/TextField.h"
 #include "services/CardAttachments.h"
-#include "shell/TMisc.h"
 #include "services/KindCard.h"
+#include "shell/TMisc.h"
 #include "shell/card/CardSection.h"
 #include "shell/card/LeaveRule.h"
 
@@ -97,7 +97,7 @@ static CardWindow::Config magazzinoConfig()
     return config;
 }
 
-TfrmMagazzino::TfrmMagazzino(QWidget *parent) : CardWindow(magazzinoConfig(), parent)
+TfrmMagazzino::TfrmMagazzino(QWidget *parent) : CardOf(magazzinoConfig(), parent)
 {
     setObjectName(QStringLiteral("TfrmMagazzino"));
     addCommands();
@@ -206,7 +206,7 @@ void TfrmMagazzino::addHiddenFields()
     addHiddenField(Scadenza, QStringLiteral("memOnde"));
     // Attachments and the attached folder belong to the card they were given to: a duplicate
     // starts without them.
-    for (int field = File01; field <= CartellaDesc; ++field)
+    for (Field field : FieldRun(File01, CartellaDesc))
         addHiddenField(field, {}, kAttachment);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "MagazzinoRecord.h"
 #include "StockAdjustment.h"
-#include "shell/card/CardWindow.h"
+#include "shell/card/CardOf.h"
 
 class QLineEdit;
 namespace ItemFigures {
@@ -11,7 +12,7 @@ struct PricesOutcome;
 
 // The warehouse item card: one record of Magazzino.pro at a time, with its stock, prices with
 // and without VAT and stock value.
-class TfrmMagazzino : public CardWindow
+class TfrmMagazzino : public CardOf<Magazzino::Field>
 {
     Q_OBJECT
 public:

@@ -4,9 +4,12 @@
 #include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
+#include "customers/ClientiRecord.h"
 #include "shell/card/CardMessages.h"
+#include "shell/card/CardOf.h"
 #include "shell/card/CardSection.h"
 #include "shell/card/CardWindow.h"
+#include "warehouse/MagazzinoRecord.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -17,6 +20,37 @@
 using namespace WindowTestKit;
 
 namespace {
+
+// A card binds only its own record's fields: another record's handle, or a bare index, does not
+// compile.
+template <class Section, class Handle> constexpr bool sectionTakes = requires(Section &s, Handle h)
+{
+    s.edit(h, QString());
+};
+static_assert(sectionTakes<CardSectionOf<Clienti::Field>, Clienti::Field>);
+static_assert(!sectionTakes<CardSectionOf<Clienti::Field>, Magazzino::Field>);
+static_assert(!sectionTakes<CardSectionOf<Clienti::Field>, int>);
+template <class Section> constexpr bool editsByIndex = requires(Section &s)
+{
+    s.addEdit(0, QString(), FieldOptions());
+};
+static_assert(!editsByIndex<CardSection>);
+
+struct CustomerBinder : CardOf<Clienti::Field>
+{
+    using CardOf::addHiddenField;
+    using CardOf::addMandatory;
+    using CardOf::bindField;
+};
+template <class Card, class Handle> constexpr bool cardBinds = requires(Card &c, Handle h, QWidget *w)
+{
+    c.bindField(h, w);
+    c.addHiddenField(h);
+    c.addMandatory(h, QString());
+};
+static_assert(cardBinds<CustomerBinder, Clienti::Field>);
+static_assert(!cardBinds<CustomerBinder, Magazzino::Field>);
+static_assert(!cardBinds<CustomerBinder, int>);
 
 enum ProbeField { Codice, Importo, Somma, Cartella, Flag, Extra };
 
@@ -31,6 +65,11 @@ const RecordLayout &probeLayout()
     return layout;
 }
 
+const RecordLayout &layoutOf(ProbeField)
+{
+    return probeLayout();
+}
+
 // Kinds as a card with mixed kinds has them: warnings for first, duplicate and save.
 AccessMessageKinds probeKinds()
 {
@@ -41,13 +80,13 @@ AccessMessageKinds probeKinds()
     return k;
 }
 
-class ProbeCard : public CardWindow
+class ProbeCard : public CardOf<ProbeField>
 {
 public:
     QStringList calls;
     bool refuse = false;
 
-    ProbeCard() : CardWindow(config())
+    ProbeCard() : CardOf(config())
     {
         addCommand(CardCommand::Nuovo);
         addCommand(CardCommand::Salva);

@@ -310,11 +310,9 @@ void CardWindow::addClosingCommands()
     addCommand(CardCommand::Esci);
 }
 
-CardSection *CardWindow::addSection(const QString &title, int row, int column, int rowSpan, int columnSpan)
+void CardWindow::placeSection(CardSection *section, int row, int column, int rowSpan, int columnSpan)
 {
-    auto *section = new CardSection(this, title);
     m_contentGrid->addWidget(section, row, column, rowSpan, columnSpan);
-    return section;
 }
 
 void CardWindow::bindField(int field, QWidget *control, const FieldOptions &options)

@@ -48,7 +48,7 @@ void CardSection::closeLine()
     m_grid->setRowStretch(m_row + 1, 1);
 }
 
-CardSection &CardSection::row()
+void CardSection::addRow()
 {
     closeLine();
     ++m_row;
@@ -57,13 +57,12 @@ CardSection &CardSection::row()
     m_grid->addLayout(m_line, m_row, 1);
     m_lineEmpty = true;
     m_lineStretches = false;
-    return *this;
 }
 
 void CardSection::place(QWidget *field, const QString &label, int stretch)
 {
     if (!m_line)
-        row();
+        addRow();
     field->setFont(fieldFont());
     QLabel *caption = label.isEmpty() ? nullptr : new QLabel(label);
     if (caption) {
@@ -92,7 +91,7 @@ void CardSection::sizeForCapacity(QWidget *field, int capacity)
     field->setFixedWidth(width);
 }
 
-CardSection &CardSection::edit(int field, const QString &label, const FieldOptions &options)
+void CardSection::addEdit(int field, const QString &label, const FieldOptions &options)
 {
     auto *e = new QLineEdit;
     e->setObjectName(QStringLiteral("txt") + m_card->recordLayout().name(field));
@@ -101,18 +100,16 @@ CardSection &CardSection::edit(int field, const QString &label, const FieldOptio
     if (capacity <= kShortField)
         sizeForCapacity(e, capacity);
     place(e, label, capacity <= kShortField ? 0 : 1);
-    return *this;
 }
 
-CardSection &CardSection::province(int field, const QString &label, const FieldOptions &options)
+void CardSection::addProvince(int field, const QString &label, const FieldOptions &options)
 {
-    combo(field, label, ProvinceCodes::all(), true, options);
+    addCombo(field, label, ProvinceCodes::all(), true, options);
     forgetSelectionOnFocus(m_card->control<QComboBox>(field));
-    return *this;
 }
 
-CardSection &CardSection::combo(int field, const QString &label, const QStringList &items, bool editable,
-                                const FieldOptions &options)
+void CardSection::addCombo(int field, const QString &label, const QStringList &items, bool editable,
+                           const FieldOptions &options)
 {
     auto *c = new QComboBox;
     c->setObjectName(QStringLiteral("txt") + m_card->recordLayout().name(field));
@@ -130,21 +127,18 @@ CardSection &CardSection::combo(int field, const QString &label, const QStringLi
         longest = qMax(longest, int(item.size()));
     sizeForCapacity(c, qMin(longest, kShortField));
     place(c, label, 0);
-    return *this;
 }
 
-CardSection &CardSection::check(int field, const QString &text, const QString &hint,
-                                const FieldOptions &options)
+void CardSection::addCheck(int field, const QString &text, const QString &hint, const FieldOptions &options)
 {
     auto *box = new QCheckBox(text);
     box->setObjectName(QStringLiteral("chk") + m_card->recordLayout().name(field));
     m_card->bindField(field, box, options.outOfEnterChain());
     m_card->setHint(box, hint);
     place(box, {}, 0);
-    return *this;
 }
 
-CardSection &CardSection::button(const CommandSpec &spec, std::function<void()> action)
+void CardSection::addButton(const CommandSpec &spec, std::function<void()> action)
 {
     auto *b = new QToolButton;
     b->setObjectName(spec.name);
@@ -160,23 +154,20 @@ CardSection &CardSection::button(const CommandSpec &spec, std::function<void()> 
     m_card->setHint(b, spec.hint);
     b->setFont(fieldFont());
     if (!m_line)
-        row();
+        addRow();
     m_line->addWidget(b);
     m_lineEmpty = false;
-    return *this;
 }
 
-CardSection &CardSection::widget(QWidget *w, const QString &label, int stretch)
+void CardSection::addWidget(QWidget *w, const QString &label, int stretch)
 {
     place(w, label, stretch);
-    return *this;
 }
 
-CardSection &CardSection::stretch()
+void CardSection::addStretch()
 {
     if (!m_line)
-        row();
+        addRow();
     m_line->addStretch(1);
     m_lineStretches = true;
-    return *this;
 }

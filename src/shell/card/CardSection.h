@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CardTypes.h"
+#include "core/RecordFields.h"
 
 #include <QGroupBox>
 #include <functional>
@@ -12,7 +13,8 @@ struct CommandSpec;
 
 // A framed section of a card, filled line by line: the first label of each line sits in a column
 // shared by the whole section, the other fields of the line follow with their labels beside them.
-// Every field added here is bound to its record field on the card.
+// Every field added here is bound to its record field on the card. Cards fill it through
+// CardSectionOf, which takes only the handles of the card's own record:
 //
 //   section->row().edit(Clienti::Cognome, "Cognome:", KeyRule::Restricted)
 //                 .edit(Clienti::Nome, "Nome:", KeyRule::Restricted);
@@ -22,19 +24,21 @@ class CardSection : public QGroupBox
 public:
     CardSection(CardWindow *card, const QString &title);
 
-    CardSection &row();
-    CardSection &edit(int field, const QString &label, const FieldOptions &options = {});
+protected:
+    // By plain field index; the typed face below is what cards call.
+    void addRow();
+    void addEdit(int field, const QString &label, const FieldOptions &options);
     // An editable combo with the province codes; it clears its list selection on entering.
-    CardSection &province(int field, const QString &label, const FieldOptions &options = {});
-    CardSection &combo(int field, const QString &label, const QStringList &items, bool editable,
-                       const FieldOptions &options = {});
-    CardSection &check(int field, const QString &text, const QString &hint, const FieldOptions &options = {});
+    void addProvince(int field, const QString &label, const FieldOptions &options);
+    void addCombo(int field, const QString &label, const QStringList &items, bool editable,
+                  const FieldOptions &options);
+    void addCheck(int field, const QString &text, const QString &hint, const FieldOptions &options);
     // A small picture button with its word, after the last field of the line; without an action it
     // runs what a service registered under its name (CardServices).
-    CardSection &button(const CommandSpec &spec, std::function<void()> action);
+    void addButton(const CommandSpec &spec, std::function<void()> action);
     // Any other widget on the line, with an optional label before it.
-    CardSection &widget(QWidget *w, const QString &label = {}, int stretch = 0);
-    CardSection &stretch();
+    void addWidget(QWidget *w, const QString &label, int stretch);
+    void addStretch();
 
 private:
     friend class CardWindow;
@@ -50,4 +54,54 @@ private:
     int m_row = -1;
     bool m_lineEmpty = true;
     bool m_lineStretches = false;
+};
+
+// The section as a card fills it: fields are its record's handles, so a field of another record
+// does not compile.
+template <FieldHandle F> class CardSectionOf : public CardSection
+{
+public:
+    using CardSection::CardSection;
+
+    CardSectionOf &row()
+    {
+        addRow();
+        return *this;
+    }
+    CardSectionOf &edit(F field, const QString &label, const FieldOptions &options = {})
+    {
+        addEdit(field, label, options);
+        return *this;
+    }
+    CardSectionOf &province(F field, const QString &label, const FieldOptions &options = {})
+    {
+        addProvince(field, label, options);
+        return *this;
+    }
+    CardSectionOf &combo(F field, const QString &label, const QStringList &items, bool editable,
+                         const FieldOptions &options = {})
+    {
+        addCombo(field, label, items, editable, options);
+        return *this;
+    }
+    CardSectionOf &check(F field, const QString &text, const QString &hint, const FieldOptions &options = {})
+    {
+        addCheck(field, text, hint, options);
+        return *this;
+    }
+    CardSectionOf &button(const CommandSpec &spec, std::function<void()> action)
+    {
+        addButton(spec, std::move(action));
+        return *this;
+    }
+    CardSectionOf &widget(QWidget *w, const QString &label = {}, int stretch = 0)
+    {
+        addWidget(w, label, stretch);
+        return *this;
+    }
+    CardSectionOf &stretch()
+    {
+        addStretch();
+        return *this;
+    }
 };

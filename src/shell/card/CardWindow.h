@@ -18,6 +18,7 @@
 //        addArchiveCommands(p)  Trova, Stampa, [Anteprima,] PDF, Esporta |
 //        addClosingCommands()   | Guida, Esci (ends the bar)
 //   3. Lay out the fields in framed sections: addSection(title, row, column)->row().edit(...).
+//      A card derives from CardOf<Record::Field>, so these take only its own record's handles.
 //      Each edit/combo/check box is bound to its record field (the objectName is "txt"/"chk" +
 //      field name, the maximum length the field's capacity) with its FieldOptions: key rule,
 //      text rules, default, Duplicate/New behaviour. Hidden fields: addHiddenField().
@@ -133,13 +134,15 @@ protected:
     void addEditingCommands();
     void addArchiveCommands(PreviewCommand preview);
     void addClosingCommands();
-    CardSection *addSection(const QString &title, int row, int column, int rowSpan = 1, int columnSpan = 1);
+    // Puts a section made by the card (CardOf::addSection) into the content grid.
+    void placeSection(CardSection *section, int row, int column, int rowSpan, int columnSpan);
     QGridLayout *contentGrid() const { return m_contentGrid; }
     QWidget *content() const { return m_content; }
     // The commands, fields and arrows; a card with another face (a start panel) hides it and
     // shows its own panel, added with addPanel() above the hint line.
     QWidget *cardPanel() const { return m_cardPanel; }
     void addPanel(QWidget *panel);
+    // By plain field index: cards reach these through CardOf, which takes their record's handles.
     void bindField(int field, QWidget *control, const FieldOptions &options = {});
     QLabel *addHiddenField(int field, const QString &objectName = {}, const FieldOptions &options = {});
     void addMandatory(int field, const QString &warning);
