@@ -1,10 +1,10 @@
 // The start panel of the deadlines window: the year to work on, the calendar with its two lists,
 // and the imminent-deadline alert with its list.
-#include "TfrmScadenzario.h"
-
 #include "ScadenzarioRules.h"
+#include "TfrmScadenzario.h"
 #include "platform/Platform.h"
 #include "shell/Help.h"
+#include "shell/ShellLook.h"
 #include "shell/card/KeyFilters.h"
 
 #include <QCalendarWidget>
@@ -19,17 +19,13 @@
 
 namespace {
 
-const QColor kPage(0xee, 0xf1, 0xf5);
-const QColor kHeading(0x1b, 0x3a, 0x63);
-const QColor kMuted(0x4a, 0x55, 0x63);
-
 QFrame *whiteCard(const QString &name)
 {
     auto *card = new QFrame;
     card->setObjectName(name);
-    card->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid #d3dae3; "
+    card->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid %2; "
                                        "border-radius: 12px; }")
-                            .arg(name));
+                            .arg(name, ShellLook::Palette::border.name()));
     return card;
 }
 
@@ -40,9 +36,7 @@ QLabel *heading(const QString &text, qreal scale = 1.3)
     font.setPointSizeF(font.pointSizeF() * scale);
     font.setBold(true);
     label->setFont(font);
-    QPalette colour = label->palette();
-    colour.setColor(QPalette::WindowText, kHeading);
-    label->setPalette(colour);
+    ShellLook::setTextColour(label, ShellLook::Palette::navy);
     return label;
 }
 
@@ -50,9 +44,7 @@ QLabel *text(const QString &name, const QString &words)
 {
     auto *label = new QLabel(words);
     label->setObjectName(name);
-    QPalette colour = label->palette();
-    colour.setColor(QPalette::WindowText, kMuted);
-    label->setPalette(colour);
+    ShellLook::setTextColour(label, ShellLook::Palette::muted);
     return label;
 }
 
@@ -70,7 +62,7 @@ QToolButton *pictureButton(const QString &name, const QString &icon, const QStri
 }
 
 // A banner of the alert: a word in a coloured band, shown when its state holds.
-QLabel *banner(const QString &name, const QString &words, const QString &colours)
+QLabel *banner(const QString &name, const QString &words, const QColor &back, const QColor &text)
 {
     auto *label = new QLabel(words);
     label->setObjectName(name);
@@ -80,7 +72,8 @@ QLabel *banner(const QString &name, const QString &words, const QString &colours
     font.setPointSizeF(font.pointSizeF() * 1.3);
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("QLabel#%1 { %2 border-radius: 8px; }").arg(name, colours));
+    label->setStyleSheet(QStringLiteral("QLabel#%1 { background: %2; color: %3; border-radius: 8px; }")
+                             .arg(name, back.name(), text.name()));
     label->hide();
     return label;
 }
@@ -92,7 +85,7 @@ QWidget *TfrmScadenzario::buildStartPanel()
     auto *panel = new QWidget;
     panel->setObjectName(QStringLiteral("panAvvio"));
     QPalette page = panel->palette();
-    page.setColor(QPalette::Window, kPage);
+    page.setColor(QPalette::Window, ShellLook::Palette::page);
     panel->setPalette(page);
     panel->setAutoFillBackground(true);
 
@@ -138,7 +131,8 @@ QWidget *TfrmScadenzario::buildYearChoice()
     card->setFixedWidth(460);
 
     QLabel *lblInfo05 =
-        text(QStringLiteral("lblInfo05"), QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."));
+        text(QStringLiteral("lblInfo05"),
+             QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."));
     lblInfo05->setWordWrap(true);
 
     txtAnno = new QLineEdit;
@@ -171,7 +165,8 @@ QWidget *TfrmScadenzario::buildYearChoice()
     layout->addWidget(heading(QStringLiteral("Archivio annuale")));
     layout->addWidget(lblInfo05);
     layout->addSpacing(6);
-    layout->addWidget(text(QStringLiteral("lblIstruzioni"), QStringLiteral("Indicare l'anno solare e premere Apri.")));
+    layout->addWidget(
+        text(QStringLiteral("lblIstruzioni"), QStringLiteral("Indicare l'anno solare e premere Apri.")));
     layout->addLayout(yearRow);
     return card;
 }
@@ -185,7 +180,8 @@ QWidget *TfrmScadenzario::buildCalendarSide()
     info->addWidget(heading(QStringLiteral("Calendario")));
     info->addSpacing(6);
     info->addWidget(text(QStringLiteral("lblInfo01"), QStringLiteral("Selezionare una data dal calendario")));
-    info->addWidget(text(QStringLiteral("lblInfo02"), QStringLiteral("e fare clic sui pulsanti in calce per")));
+    info->addWidget(
+        text(QStringLiteral("lblInfo02"), QStringLiteral("e fare clic sui pulsanti in calce per")));
     info->addWidget(text(QStringLiteral("lblInfo03"), QStringLiteral("visualizzare le scadenze relative a")));
     info->addWidget(text(QStringLiteral("lblInfo04"), QStringLiteral("un giorno o a un mese dell'anno.")));
 
@@ -199,9 +195,9 @@ QWidget *TfrmScadenzario::buildCalendarSide()
     calAppuntamenti->setSelectedDate(clock ? clock->now().date() : QDate::currentDate());
 
     btnGiorno = pictureButton(QStringLiteral("btnGiorno"), QStringLiteral("view-calendar-day"),
-                                           QStringLiteral("SCADENZE DEL GIORNO"));
+                              QStringLiteral("SCADENZE DEL GIORNO"));
     btnMese = pictureButton(QStringLiteral("btnMese"), QStringLiteral("view-calendar-month"),
-                                         QStringLiteral("SCADENZE DEL MESE"));
+                            QStringLiteral("SCADENZE DEL MESE"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnGiorno);
@@ -230,14 +226,15 @@ QWidget *TfrmScadenzario::buildAlertSide()
     auto *bkgAvviso = new QFrame;
     bkgAvviso->setObjectName(QStringLiteral("bkgAvviso"));
     bkgAvviso->setMinimumHeight(56);
-    bkgAvviso->setStyleSheet(QStringLiteral("QFrame#bkgAvviso { background: #f4f6f9; border: 1px dashed #c9d1db; "
-                                            "border-radius: 8px; }"));
+    bkgAvviso->setStyleSheet(
+        QStringLiteral("QFrame#bkgAvviso { background: %1; border: 1px dashed %2; border-radius: 8px; }")
+            .arg(ShellLook::Palette::wash.name(), ShellLook::Palette::faint.name()));
     auto *bannerLayout = new QVBoxLayout(bkgAvviso);
     bannerLayout->setContentsMargins(4, 4, 4, 4);
     imgPresenti = banner(QStringLiteral("imgPresenti"), QStringLiteral("Ci sono scadenze"),
-                         QStringLiteral("background: #fde8e6; color: #b3261e;"));
+                         ShellLook::Palette::warningBack, ShellLook::Palette::warningText);
     imgAssenti = banner(QStringLiteral("imgAssenti"), QStringLiteral("Non ci sono scadenze"),
-                        QStringLiteral("background: #e6f4ea; color: #1e6b34;"));
+                        ShellLook::Palette::okBack, ShellLook::Palette::okText);
     bannerLayout->addWidget(imgPresenti);
     bannerLayout->addWidget(imgAssenti);
 
@@ -248,7 +245,8 @@ QWidget *TfrmScadenzario::buildAlertSide()
     connect(btnOK, &QPushButton::clicked, this, &TfrmScadenzario::btnOKClick);
 
     auto *okRow = new QHBoxLayout;
-    QLabel *lblOK = text(QStringLiteral("lblOK"), QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."));
+    QLabel *lblOK =
+        text(QStringLiteral("lblOK"), QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."));
     lblOK->setWordWrap(true);
     okRow->addWidget(lblOK, 1);
     okRow->addWidget(btnOK);
@@ -268,10 +266,13 @@ QWidget *TfrmScadenzario::buildStartBar()
 {
     auto *bar = new QFrame;
     bar->setObjectName(QStringLiteral("startBar"));
-    bar->setStyleSheet(QStringLiteral("QFrame#startBar { background: white; border-top: 1px solid #d3dae3; }"));
+    bar->setStyleSheet(QStringLiteral("QFrame#startBar { background: white; border-top: 1px solid %1; }")
+                           .arg(ShellLook::Palette::border.name()));
 
-    imgGuida = pictureButton(QStringLiteral("imgGuida"), QStringLiteral("help-contents"), QStringLiteral("Guida"));
-    imgEsci = pictureButton(QStringLiteral("imgEsci"), QStringLiteral("application-exit"), QStringLiteral("Esci"));
+    imgGuida =
+        pictureButton(QStringLiteral("imgGuida"), QStringLiteral("help-contents"), QStringLiteral("Guida"));
+    imgEsci =
+        pictureButton(QStringLiteral("imgEsci"), QStringLiteral("application-exit"), QStringLiteral("Esci"));
     imgGuida->setAutoRaise(true);
     imgEsci->setAutoRaise(true);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
@@ -285,7 +286,10 @@ QWidget *TfrmScadenzario::buildStartBar()
     return bar;
 }
 
-void TfrmScadenzario::imgGuidaClick() { Help::show(this, HelpPage::Scadenzario); }
+void TfrmScadenzario::imgGuidaClick()
+{
+    Help::show(this, HelpPage::Scadenzario);
+}
 
 void TfrmScadenzario::cardShown()
 {

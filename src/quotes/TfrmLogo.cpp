@@ -3,6 +3,7 @@
 #include "DefaultLogo.h"
 #include "platform/Platform.h"
 #include "shell/DialogParts.h"
+#include "shell/ShellLook.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -75,10 +76,8 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
 
     auto *line1 = new QLabel(QStringLiteral("Caricare il logo della Ditta in formato Jpeg o Bitmap"), this);
     auto *line2 = new QLabel(QStringLiteral("con dimensioni uguali a 297x184 pixel."), this);
-    QPalette muted = line1->palette();
-    muted.setColor(QPalette::WindowText, QColor(0x4a, 0x55, 0x63));
-    line1->setPalette(muted);
-    line2->setPalette(muted);
+    ShellLook::setTextColour(line1, ShellLook::Palette::muted);
+    ShellLook::setTextColour(line2, ShellLook::Palette::muted);
 
     const DialogParts::ApplyCancel buttons = DialogParts::applyCancelRow(this);
     btnApplica = buttons.apply;

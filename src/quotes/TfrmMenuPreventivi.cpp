@@ -5,6 +5,7 @@
 #include "quotes/PreventiviRecord.h"
 #include "shell/Help.h"
 #include "shell/LinkLabel.h"
+#include "shell/MenuPage.h"
 #include "shell/ShellLook.h"
 #include "shell/card/CardFocus.h"
 #include "shell/card/KeyFilters.h"
@@ -38,19 +39,6 @@ bool isFourDigitYear(const QString &text)
     return true;
 }
 
-QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon, const QString &word)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(QIcon::fromTheme(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setText(word);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
 } // namespace
 
 TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : AreaWindow(parent)
@@ -59,65 +47,35 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : AreaWindow(parent)
     setWindowTitle(QStringLiteral(" Quadrivo - Emissione preventivi"));
     setWindowState(Qt::WindowMaximized);
 
-    QPalette page = palette();
-    page.setColor(QPalette::Window, QColor(0xee, 0xf1, 0xf5));
-    setPalette(page);
-    setAutoFillBackground(true);
-
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
-    auto *centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(buildCard());
-    centre->addStretch();
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addWidget(ShellLook::headerBand(QStringLiteral("Emissione preventivi"), this));
-    root->addStretch(2);
-    root->addLayout(centre);
-    root->addStretch(3);
-    root->addWidget(buildBottomBar());
+    const MenuPage::Bar bar = MenuPage::layOut(this, QStringLiteral("Emissione preventivi"), buildCard());
+    imgGuida = bar.guida;
+    imgEsci = bar.esci;
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmMenuPreventivi::imgGuidaClick);
 
     setTabOrder(txtAnnoPreventivi, btnApriPreventivi);
 }
 
-QWidget *TfrmMenuPreventivi::buildCard()
+QFrame *TfrmMenuPreventivi::buildCard()
 {
-    auto *card = new QFrame(this);
-    card->setObjectName(QStringLiteral("card"));
-    card->setStyleSheet(
-        QStringLiteral("QFrame#card { background: white; border: 1px solid #d3dae3; border-radius: 12px; }"));
-    card->setFixedWidth(720);
+    QFrame *card = MenuPage::card(this, 720);
 
     // The quotes' picture of the main menu, so the user sees where the click led.
     QLabel *picture =
         ShellLook::pictureLabel(QStringLiteral("imgPreventivi"), QStringLiteral("preventivi"), 128, card);
 
-    auto *heading = new QLabel(QStringLiteral("Emissione preventivi:"), card);
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.6);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-    QPalette headingColour = heading->palette();
-    headingColour.setColor(QPalette::WindowText, QColor(0x1b, 0x3a, 0x63));
-    heading->setPalette(headingColour);
+    QLabel *heading = MenuPage::heading(QStringLiteral("Emissione preventivi:"), card);
 
-    lblInfo = new QLabel(
+    lblInfo = MenuPage::mutedLabel(
+        QStringLiteral("lblInfo"),
         QStringLiteral("In questo ambiente è possibile archiviare i preventivi emessi ai propri clienti."),
         card);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo->setWordWrap(true);
-    QPalette muted = lblInfo->palette();
-    muted.setColor(QPalette::WindowText, QColor(0x4a, 0x55, 0x63));
-    lblInfo->setPalette(muted);
 
     auto *annoLabel = new QLabel(QStringLiteral("Anno:"), card);
-    QFont fieldFont = annoLabel->font();
-    fieldFont.setPointSizeF(fieldFont.pointSizeF() * 1.25);
+    const QFont fieldFont = MenuPage::fieldFont(annoLabel->font());
     annoLabel->setFont(fieldFont);
 
     txtAnnoPreventivi = new QLineEdit(card);
@@ -130,18 +88,8 @@ QWidget *TfrmMenuPreventivi::buildCard()
     txtAnnoPreventivi->installEventFilter(new DigitsOnlyFilter(txtAnnoPreventivi));
     annoLabel->setBuddy(txtAnnoPreventivi);
 
-    btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), card);
-    btnApriPreventivi->setObjectName(QStringLiteral("btnApriPreventivi"));
-    // The main menu's button colours; the orange edge shows where Enter has brought the focus.
-    btnApriPreventivi->setStyleSheet(QStringLiteral(
-        "QPushButton { background: #2f6db3; color: white; font-weight: bold; border: 2px solid #2f6db3;"
-        " border-radius: 5px; padding: 4px 22px; }"
-        "QPushButton:hover { background: #3a7bc8; border-color: #3a7bc8; }"
-        "QPushButton:pressed { background: #24578f; border-color: #24578f; }"
-        "QPushButton:focus { border-color: #f2a93b; }"));
-    btnApriPreventivi->setCursor(Qt::PointingHandCursor);
-    // Enter on the focused button opens the year, as in the rest of the program.
-    btnApriPreventivi->setAutoDefault(true);
+    btnApriPreventivi =
+        MenuPage::mainButton(QStringLiteral("btnApriPreventivi"), QStringLiteral("Apri"), card);
     btnApriPreventivi->setMinimumHeight(txtAnnoPreventivi->sizeHint().height());
 
     auto *yearRow = new QHBoxLayout;
@@ -166,7 +114,7 @@ QWidget *TfrmMenuPreventivi::buildCard()
 
     auto *rule = new QFrame(card);
     rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #e3e8ee;"));
+    rule->setStyleSheet(ShellLook::textColourStyle(ShellLook::Palette::rule));
 
     imgEmail = new QLabel(card);
     imgEmail->setObjectName(QStringLiteral("imgEmail"));
@@ -195,29 +143,6 @@ QWidget *TfrmMenuPreventivi::buildCard()
     connect(btnApriPreventivi, &QPushButton::clicked, this, &TfrmMenuPreventivi::btnApriPreventiviClick);
     connect(lnkWeb, &LinkLabel::clicked, this, &TfrmMenuPreventivi::lnkWebClick);
     return card;
-}
-
-QWidget *TfrmMenuPreventivi::buildBottomBar()
-{
-    auto *bar = new QFrame(this);
-    bar->setObjectName(QStringLiteral("bottomBar"));
-    bar->setStyleSheet(
-        QStringLiteral("QFrame#bottomBar { background: white; border-top: 1px solid #d3dae3; }"));
-
-    imgGuida = pictureButton(bar, QStringLiteral("imgGuida"), QStringLiteral("help-contents"),
-                             QStringLiteral("Guida"));
-    imgEsci = pictureButton(bar, QStringLiteral("imgEsci"), QStringLiteral("application-exit"),
-                            QStringLiteral("Esci"));
-
-    auto *layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(16, 8, 16, 8);
-    layout->addWidget(imgGuida);
-    layout->addStretch();
-    layout->addWidget(imgEsci);
-
-    connect(imgGuida, &QToolButton::clicked, this, &TfrmMenuPreventivi::imgGuidaClick);
-    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
-    return bar;
 }
 
 void TfrmMenuPreventivi::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 #include "shell/AreaWindow.h"
 
 class LinkLabel;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,8 +35,7 @@ private:
     void btnApriPreventiviClick();
     void lnkWebClick();
     void imgGuidaClick();
-    QWidget *buildCard();
-    QWidget *buildBottomBar();
+    QFrame *buildCard();
 
     QLineEdit *txtAnnoPreventivi;
     QPushButton *btnApriPreventivi;

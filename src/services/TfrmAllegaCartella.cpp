@@ -63,9 +63,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *card, const QString &mode, const
     for (int i = 0; i < guide.size(); ++i) {
         auto *line = new QLabel(guide[i], this);
         line->setObjectName(QStringLiteral("lblRigo") + suffix(i));
-        QPalette muted = line->palette();
-        muted.setColor(QPalette::WindowText, QColor(0x4a, 0x55, 0x63));
-        line->setPalette(muted);
+        ShellLook::setTextColour(line, ShellLook::Palette::muted);
         guideBox->addWidget(line);
     }
     auto *guideRow = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #include "LinkLabel.h"
 
+#include "ShellLook.h"
+
 #include <QMouseEvent>
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
@@ -13,12 +15,12 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
 
 QColor LinkLabel::normalColor()
 {
-    return QColor(0x00, 0x00, 0x8B);
+    return ShellLook::Palette::link;
 }
 
 QColor LinkLabel::pressedColor()
 {
-    return QColor(0xFF, 0x8C, 0x00);
+    return ShellLook::Palette::linkPressed;
 }
 
 void LinkLabel::setPressed(bool pressed)

@@ -48,10 +48,10 @@ void PasswordField::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient edge(outer.topLeft(), outer.bottomLeft());
-    edge.setColorAt(0.0, QColor(0xFF, 0xD8, 0x1A));
-    edge.setColorAt(1.0, QColor(0xFF, 0xFF, 0xFF));
+    edge.setColorAt(0.0, ShellLook::Palette::highlightEdge);
+    edge.setColorAt(1.0, Qt::white);
     p.setPen(QPen(QBrush(edge), 1.0));
-    p.setBrush(QColor(0xFF, 0xEE, 0x58));
+    p.setBrush(ShellLook::Palette::highlight);
     p.drawRoundedRect(outer, 4, 4);
 }
 

@@ -33,6 +33,30 @@ void applyProgramLook()
     }
 }
 
+QString textColourStyle(const QColor &colour)
+{
+    return QStringLiteral("color: %1;").arg(colour.name());
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    widget->setPalette(p);
+}
+
+QString mainButtonStyle()
+{
+    return QStringLiteral(
+               "QPushButton { background: %1; color: white; font-weight: bold; border: 2px solid %1;"
+               " border-radius: 5px; padding: 4px 22px; }"
+               "QPushButton:hover { background: %2; border-color: %2; }"
+               "QPushButton:pressed { background: %3; border-color: %3; }"
+               "QPushButton:focus { border-color: %4; }")
+        .arg(Palette::blue.name(), Palette::blueHover.name(), Palette::navy.name(),
+             Palette::focusEdge.name());
+}
+
 QString picturePath(const QString &name)
 {
     return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
@@ -66,8 +90,9 @@ QWidget *headerBand(const QString &subtitle, QWidget *parent)
     band->setAttribute(Qt::WA_StyledBackground);
     band->setStyleSheet(
         QStringLiteral("#bkgIntestazione { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
-                       " stop:0 #1f3b63, stop:1 #2f6db3); }"
-                       "#bkgIntestazione QLabel { color: white; background: transparent; }"));
+                       " stop:0 %1, stop:1 %2); }"
+                       "#bkgIntestazione QLabel { color: white; background: transparent; }")
+            .arg(Palette::navy.name(), Palette::blue.name()));
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(18, 12, 18, 12);
     row->setSpacing(14);

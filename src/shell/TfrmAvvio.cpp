@@ -37,20 +37,27 @@ constexpr AreaLook kLooks[TfrmAvvio::kAreaCount] = {
     {"Scadenzario", "scadenzario", u"Scadenzario", u"Scadenze e appuntamenti"},
 };
 
-const QString kMenuStyle = QStringLiteral(
-    "#bkgMenu { background: #eef2f7; }"
-    "QFrame#shpArea { background: white; border: 1px solid #d5dce6; border-radius: 14px; }"
-    "QFrame#shpArea QLabel { color: #5a6675; }"
-    "QFrame#shpArea QPushButton { background: #2f6db3; color: white; border: none; border-radius: 8px;"
-    "  padding: 7px 28px; font-weight: bold; }"
-    "QFrame#shpArea QPushButton:hover { background: #255a96; }"
-    "QFrame#shpArea QPushButton:pressed { background: #1f3b63; }"
-    "QFrame#shpArea QPushButton:disabled { background: #c9d0da; color: #f4f6f9; }"
-    "QFrame#shpArea QToolButton { border: none; background: transparent; }"
-    "#bkgPiede { background: white; border-top: 1px solid #d5dce6; }"
-    "#bkgPiede QToolButton { border: none; border-radius: 6px; padding: 8px 14px; color: #1f3b63; }"
-    "#bkgPiede QToolButton:hover { background: #e3ebf6; }"
-    "#bkgPiede QToolButton:pressed { background: #cfdcee; }");
+QString menuStyle()
+{
+    using namespace ShellLook::Palette;
+    return QStringLiteral(
+               "#bkgMenu { background: %1; }"
+               "QFrame#shpArea { background: white; border: 1px solid %2; border-radius: 14px; }"
+               "QFrame#shpArea QLabel { color: %3; }"
+               "QFrame#shpArea QPushButton { background: %4; color: white; border: none; border-radius: 8px;"
+               "  padding: 7px 28px; font-weight: bold; }"
+               "QFrame#shpArea QPushButton:hover { background: %5; }"
+               "QFrame#shpArea QPushButton:pressed { background: %6; }"
+               "QFrame#shpArea QPushButton:disabled { background: %7; color: %8; }"
+               "QFrame#shpArea QToolButton { border: none; background: transparent; }"
+               "#bkgPiede { background: white; border-top: 1px solid %2; }"
+               "#bkgPiede QToolButton { border: none; border-radius: 6px; padding: 8px 14px; color: %6; }"
+               "#bkgPiede QToolButton:hover { background: %9; }"
+               "#bkgPiede QToolButton:pressed { background: %10; }")
+        .arg(page.name(), border.name(), muted.name(), blue.name(), blueHover.name(), navy.name(),
+             faint.name(), wash.name(), tint.name())
+        .arg(tintPressed.name());
+}
 
 QToolButton *footerButton(const QString &name, const QString &icon, const QString &word, QWidget *parent)
 {
@@ -71,7 +78,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowTitle(QStringLiteral(" Quadrivo"));
     setWindowState(Qt::WindowMaximized);
-    setStyleSheet(kMenuStyle);
+    setStyleSheet(menuStyle());
 
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("bkgMenu"));
@@ -88,7 +95,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent, Qt::Window)
     QFont inviteFont = invite->font();
     inviteFont.setPointSizeF(inviteFont.pointSizeF() * 1.3);
     invite->setFont(inviteFont);
-    invite->setStyleSheet(QStringLiteral("color: #3b4654;"));
+    invite->setStyleSheet(ShellLook::textColourStyle(ShellLook::Palette::ink));
     auto *column = new QVBoxLayout;
     column->setSpacing(16);
     column->addWidget(invite);

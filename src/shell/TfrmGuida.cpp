@@ -42,8 +42,8 @@ TfrmGuida::TfrmGuida(QWidget *parent)
     textFont.setBold(true);
     m_txtGuida->setFont(textFont);
     QPalette colours = m_txtGuida->palette();
-    colours.setColor(QPalette::Base, QColor(0xFB, 0xFC, 0xFE));
-    colours.setColor(QPalette::Text, QColor(0x27, 0x31, 0x3D));
+    colours.setColor(QPalette::Base, ShellLook::Palette::paper);
+    colours.setColor(QPalette::Text, ShellLook::Palette::paperInk);
     m_txtGuida->setPalette(colours);
     m_txtGuida->document()->setDocumentMargin(10);
 

@@ -34,12 +34,12 @@ TfrmSplash::TfrmSplash(QWidget *parent) : QDialog(parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 2.2);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    name->setStyleSheet(QStringLiteral("color: #1f3b63;"));
+    name->setStyleSheet(ShellLook::textColourStyle(ShellLook::Palette::navy));
     col->addWidget(name, 0, Qt::AlignHCenter);
     const QString version = QCoreApplication::applicationVersion();
     if (!version.isEmpty()) {
         auto *ver = new QLabel(QStringLiteral("Versione ") + version, this);
-        ver->setStyleSheet(QStringLiteral("color: #5a6675;"));
+        ver->setStyleSheet(ShellLook::textColourStyle(ShellLook::Palette::muted));
         col->addWidget(ver, 0, Qt::AlignHCenter);
     }
     col->addSpacing(8);
@@ -51,7 +51,7 @@ TfrmSplash::TfrmSplash(QWidget *parent) : QDialog(parent)
                    this);
     credits->setObjectName(QStringLiteral("lblCrediti"));
     credits->setAlignment(Qt::AlignCenter);
-    credits->setStyleSheet(QStringLiteral("color: #3b4654;"));
+    credits->setStyleSheet(ShellLook::textColourStyle(ShellLook::Palette::ink));
     col->addWidget(credits);
     col->addSpacing(8);
 

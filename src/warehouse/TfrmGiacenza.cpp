@@ -53,7 +53,7 @@ TfrmGiacenza::TfrmGiacenza(Direction direction, QWidget *parent) : QDialog(paren
     txtTotale = numberEdit("txtTotale", this);
     txtTotale->setReadOnly(true);
     QPalette crimson = txtTotale->palette();
-    crimson.setColor(QPalette::Text, QColor(0xDC, 0x14, 0x3C));
+    crimson.setColor(QPalette::Text, ShellLook::Palette::crimson);
     txtTotale->setPalette(crimson);
     QFont bold = txtTotale->font();
     bold.setBold(true);

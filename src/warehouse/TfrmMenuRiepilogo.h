@@ -2,6 +2,7 @@
 
 #include "shell/AreaWindow.h"
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,8 +24,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *buildCard();
-    QWidget *buildBottomBar();
+    QFrame *buildCard();
 
     QLabel *lblApri;
     QLineEdit *txtTipologia;

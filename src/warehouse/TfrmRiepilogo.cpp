@@ -8,6 +8,7 @@
 #include "services/ResultsPanel.h"
 #include "shell/DialogParts.h"
 #include "shell/Help.h"
+#include "shell/ShellLook.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -121,9 +122,7 @@ QWidget *TfrmRiepilogo::buildBottom()
     big.setPointSizeF(big.pointSizeF() * 1.4);
     lblTotale->setFont(big);
     infValore->setFont(big);
-    QPalette maroon = lblTotale->palette();
-    maroon.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
-    lblTotale->setPalette(maroon);
+    ShellLook::setTextColour(lblTotale, ShellLook::Palette::alert);
 
     btnStampa = ResultsPanel::button(QStringLiteral("btnStampa"), QStringLiteral("document-print"),
                                      QStringLiteral("Stampa inventario"), bottom);

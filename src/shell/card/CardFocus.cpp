@@ -1,5 +1,7 @@
 #include "CardFocus.h"
 
+#include "shell/ShellLook.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -18,10 +20,10 @@ void FocusFrame::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing);
     // A yellow band around the field, edged towards white.
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(QPen(QColor(255, 248, 200), 1));
-    p.setBrush(QColor(255, 236, 110));
+    p.setPen(QPen(ShellLook::Palette::highlightGlow, 1));
+    p.setBrush(ShellLook::Palette::highlight);
     p.drawRoundedRect(r, 4, 4);
-    p.setPen(QPen(QColor(255, 204, 0), 2));
+    p.setPen(QPen(ShellLook::Palette::highlightEdge, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
 }

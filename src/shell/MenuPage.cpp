@@ -1,0 +1,123 @@
+#include "MenuPage.h"
+
+#include "ShellLook.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace MenuPage {
+namespace {
+
+QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon, const QString &word)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon::fromTheme(icon));
+    button->setIconSize(QSize(32, 32));
+    button->setText(word);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+QWidget *bottomBar(QWidget *window, Bar *buttons)
+{
+    auto *bar = new QFrame(window);
+    bar->setObjectName(QStringLiteral("bottomBar"));
+    bar->setStyleSheet(QStringLiteral("QFrame#bottomBar { background: white; border-top: 1px solid %1; }")
+                           .arg(ShellLook::Palette::border.name()));
+    buttons->guida = pictureButton(bar, QStringLiteral("imgGuida"), QStringLiteral("help-contents"),
+                                   QStringLiteral("Guida"));
+    buttons->esci = pictureButton(bar, QStringLiteral("imgEsci"), QStringLiteral("application-exit"),
+                                  QStringLiteral("Esci"));
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(16, 8, 16, 8);
+    layout->addWidget(buttons->guida);
+    layout->addStretch();
+    layout->addWidget(buttons->esci);
+    QObject::connect(buttons->esci, &QToolButton::clicked, window, &QWidget::close);
+    return bar;
+}
+
+} // namespace
+
+QFrame *card(QWidget *window, int width)
+{
+    auto *card = new QFrame(window);
+    card->setObjectName(QStringLiteral("card"));
+    card->setStyleSheet(
+        QStringLiteral("QFrame#card { background: white; border: 1px solid %1; border-radius: 12px; }")
+            .arg(ShellLook::Palette::border.name()));
+    card->setFixedWidth(width);
+    return card;
+}
+
+Bar layOut(QWidget *window, const QString &subtitle, QFrame *card)
+{
+    QPalette page = window->palette();
+    page.setColor(QPalette::Window, ShellLook::Palette::page);
+    window->setPalette(page);
+    window->setAutoFillBackground(true);
+
+    auto *centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(card);
+    centre->addStretch();
+
+    Bar buttons{};
+    auto *root = new QVBoxLayout(window);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(ShellLook::headerBand(subtitle, window));
+    root->addStretch(2);
+    root->addLayout(centre);
+    root->addStretch(3);
+    root->addWidget(bottomBar(window, &buttons));
+    return buttons;
+}
+
+QLabel *heading(const QString &text, QWidget *parent)
+{
+    auto *heading = new QLabel(text, parent);
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.6);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    ShellLook::setTextColour(heading, ShellLook::Palette::navy);
+    return heading;
+}
+
+QLabel *mutedLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    ShellLook::setTextColour(label, ShellLook::Palette::muted);
+    return label;
+}
+
+QFont fieldFont(const QFont &base)
+{
+    QFont font = base;
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    return font;
+}
+
+QPushButton *mainButton(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setStyleSheet(ShellLook::mainButtonStyle());
+    button->setCursor(Qt::PointingHandCursor);
+    // Enter on the focused button runs it, as in the rest of the program.
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace MenuPage
