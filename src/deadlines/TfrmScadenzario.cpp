@@ -7,12 +7,12 @@
 #include "checks/CheckWindows.h"
 #include "core/TextField.h"
 #include "services/KindCard.h"
+#include "shell/ShellLook.h"
 #include "shell/card/CardSection.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,33 +38,6 @@ FieldOptions optionsFor(int field, FieldOptions options = {})
     options.defaultText = ScadenzarioRules::newText(field);
     options.clearOnDuplicate = ScadenzarioRules::resetByDuplicate(field);
     return options;
-}
-
-QLabel *smallCaption(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    return label;
-}
-
-// A framed group like the card's sections: a bold title over fields in the window's font.
-QGroupBox *groupBox(const QString &title, QWidget *parent)
-{
-    auto *box = new QGroupBox(title, parent);
-    QFont bold = parent->font();
-    bold.setBold(true);
-    box->setFont(bold);
-    return box;
-}
-
-void plainFonts(QGroupBox *box)
-{
-    QFont plain = box->font();
-    plain.setBold(false); // set, not inherited: the title's bold must not reach the fields
-    for (QWidget *w : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (w->objectName() != QStringLiteral("lblAnno"))
-            w->setFont(plain);
-    }
 }
 
 } // namespace
@@ -148,85 +121,44 @@ void TfrmScadenzario::addCommands()
 // The first line of the card: the date with the year in large type, the time, the notice.
 void TfrmScadenzario::addDateAndTime()
 {
-    const auto listCombo = [this](QWidget *parent, Field field, const QStringList &items) {
-        auto *combo = new QComboBox(parent); // parented first: the focus frame lives beside it
-        combo->setObjectName(QStringLiteral("txt") + recordLayout().name(field));
-        combo->setEditable(false);
-        combo->setMaxVisibleItems(16);
-        combo->addItems(items);
-        combo->setCurrentIndex(-1);
-        combo->setMinimumContentsLength(field == Mese ? 9 : 2);
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        // Values come only from the list: typing is blocked, Enter goes on to the next field. A
-        // list that cannot be edited never holds a text outside its items: a record's "5" or
-        // "marzo" shows as an empty choice, to be picked again before saving.
-        bindField(field, combo, optionsFor(field, KeyRule::NoTyping));
-        return combo;
-    };
-
-    auto *dateBox = groupBox(QStringLiteral(" Data scadenza: "), content());
-    auto *dateGrid = new QGridLayout(dateBox);
-    dateGrid->setHorizontalSpacing(12);
-    QComboBox *giorno = listCombo(dateBox, Giorno, ScadenzarioRules::days());
-    QComboBox *mese = listCombo(dateBox, Mese, ScadenzarioRules::months());
-    lblAnno = new QLabel(dateBox);
+    lblAnno = new QLabel;
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
-    QFont yearFont = lblAnno->font();
+    QFont yearFont = font();
     yearFont.setPointSizeF(yearFont.pointSizeF() * 2.2);
     yearFont.setBold(true);
     lblAnno->setFont(yearFont);
-    QPalette yearColour = lblAnno->palette();
-    yearColour.setColor(QPalette::WindowText, QColor(0x1b, 0x3a, 0x63));
-    lblAnno->setPalette(yearColour);
+    ShellLook::setTextColour(lblAnno, ShellLook::Palette::navy);
     lblAnno->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    dateGrid->addWidget(smallCaption(QStringLiteral("Giorno:"), dateBox), 0, 0);
-    dateGrid->addWidget(smallCaption(QStringLiteral("Mese:"), dateBox), 0, 1);
-    dateGrid->addWidget(giorno, 1, 0);
-    dateGrid->addWidget(mese, 1, 1);
-    dateGrid->addWidget(lblAnno, 0, 2, 2, 1);
-    dateGrid->setColumnStretch(3, 1);
 
-    auto *timeBox = groupBox(QStringLiteral(" Ora appuntamento: "), content());
-    auto *timeGrid = new QGridLayout(timeBox);
-    timeGrid->setHorizontalSpacing(6);
-    QComboBox *ore = listCombo(timeBox, OreApp, ScadenzarioRules::hours());
-    QComboBox *minuti = listCombo(timeBox, MinutiApp, ScadenzarioRules::minutes());
-    auto *colon = new QLabel(QStringLiteral(":"), timeBox);
-    QFont colonFont = colon->font();
-    colonFont.setBold(true);
-    colon->setFont(colonFont);
-    timeGrid->addWidget(smallCaption(QStringLiteral("Ore:"), timeBox), 0, 0);
-    timeGrid->addWidget(smallCaption(QStringLiteral("Minuti:"), timeBox), 0, 2);
-    timeGrid->addWidget(ore, 1, 0);
-    timeGrid->addWidget(colon, 1, 1);
-    timeGrid->addWidget(minuti, 1, 2);
-    timeGrid->setColumnStretch(3, 1);
+    auto *date = addSection(QStringLiteral(" Data scadenza: "), 0, 0);
+    date->captionedRow(12)
+        .list(Giorno, QStringLiteral("Giorno:"), ScadenzarioRules::days(), 2, optionsFor(Giorno))
+        .list(Mese, QStringLiteral("Mese:"), ScadenzarioRules::months(), 9, optionsFor(Mese))
+        .tall(lblAnno);
+
+    auto *colon = new QLabel(QStringLiteral(":"));
+    auto *time = addSection(QStringLiteral(" Ora appuntamento: "), 0, 0);
+    time->captionedRow(6)
+        .list(OreApp, QStringLiteral("Ore:"), ScadenzarioRules::hours(), 2, optionsFor(OreApp))
+        .widget(colon)
+        .list(MinutiApp, QStringLiteral("Minuti:"), ScadenzarioRules::minutes(), 2, optionsFor(MinutiApp));
 
     // The notice sits on the line of the lists, in a frame of the same height.
-    auto *noticeBox = groupBox(QStringLiteral(" Preavviso: "), content());
-    auto *noticeGrid = new QGridLayout(noticeBox);
-    noticeGrid->setHorizontalSpacing(8);
-    auto *avviso = new QLineEdit(noticeBox);
-    avviso->setObjectName(QStringLiteral("txtAvviso"));
+    auto *notice = addSection(QStringLiteral(" Preavviso: "), 0, 1);
+    notice->centred()
+        .row()
+        .edit(Avviso, QStringLiteral("Avvisa n."), optionsFor(Avviso, KeyRule::Digits))
+        .words(QStringLiteral("giorni prima della scadenza."));
+    QWidget *avviso = control(Avviso);
     avviso->setFixedWidth(avviso->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
-    bindField(Avviso, avviso, optionsFor(Avviso, KeyRule::Digits));
-    // One line, centred in the frame's height, with no empty caption row above it.
-    noticeGrid->setRowStretch(0, 1);
-    noticeGrid->setRowStretch(2, 1);
-    noticeGrid->addWidget(smallCaption(QStringLiteral("Avvisa n."), noticeBox), 1, 0, Qt::AlignVCenter);
-    noticeGrid->addWidget(avviso, 1, 1);
-    noticeGrid->addWidget(smallCaption(QStringLiteral("giorni prima della scadenza."), noticeBox), 1, 2,
-                          Qt::AlignVCenter);
-    noticeGrid->setColumnStretch(3, 1);
 
-    for (QGroupBox *box : {dateBox, timeBox, noticeBox})
-        plainFonts(box);
     auto *line = new QHBoxLayout;
     line->setSpacing(16);
-    line->addWidget(dateBox, 3);
-    line->addWidget(timeBox, 2);
+    for (auto [section, stretch] : {std::pair<CardSection *, int>{date, 3}, {time, 2}}) {
+        contentGrid()->removeWidget(section);
+        line->addWidget(section, stretch);
+    }
     contentGrid()->addLayout(line, 0, 0);
-    contentGrid()->addWidget(noticeBox, 0, 1);
 }
 
 void TfrmScadenzario::addSections()
@@ -244,9 +176,7 @@ void TfrmScadenzario::addSections()
         .row()
         .edit(CodFisc, QStringLiteral("Codice fiscale:"),
               optionsFor(CodFisc, {KeyRule::Free, TextRuleSets::TrimUpper}))
-        .button({QStringLiteral("btnCodFisc"), QStringLiteral("dialog-ok-apply"), QStringLiteral("Controlla"),
-                 QStringLiteral("Controlla il codice fiscale.")},
-                [this] { btnCodFiscClick(); })
+        .checkButton("btnCodFisc", "Controlla il codice fiscale.", [this] { btnCodFiscClick(); })
         .row()
         .edit(NumTessera, QStringLiteral("Comune di residenza:"), optionsFor(NumTessera))
         .row()

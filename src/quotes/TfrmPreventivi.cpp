@@ -32,6 +32,7 @@ CardWindow::Config quoteConfig()
     config.accessKinds = AccessMessageKinds::all(MessageKind::Error);
     config.accessKinds.first = MessageKind::Warning;
     config.accessKinds.save = MessageKind::Warning;
+    config.storedNamesAreControlNames = true;
     return config;
 }
 
@@ -82,7 +83,7 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : CardOf(quoteConfig(), parent)
     contentGrid()->setRowStretch(3, 1);
 
     for (const Field field : kTransport)
-        addHiddenField(field, recordLayout().name(field));
+        addHiddenField(field);
     lblFile = new QLabel(content());
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();

@@ -75,8 +75,8 @@ private:
     void addCommands();
     void setQuoteHints();
     void addHeaderSections();
+    // An edit of the line pages and totals, which are laid out as grids rather than sections.
     QLineEdit *newEdit(Preventivi::Field field, QWidget *parent, const FieldOptions &options = {});
-    QComboBox *newProvince(Preventivi::Field field, QWidget *parent, const FieldOptions &options);
     QWidget *buildLinePages();
     QWidget *buildLinePage(int page);
     void addLineRow(QGridLayout *grid, int row, int line, QWidget *page);

@@ -1,11 +1,8 @@
 // The quote window's issuer and customer panels, and the terms and notes below the lines.
 #include "QuoteWindowInput.h"
 #include "TfrmPreventivi.h"
-#include "shell/card/CardFocus.h"
 #include "shell/card/CardSection.h"
-#include "shell/card/ProvinceCodes.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
 
@@ -18,12 +15,6 @@ void fitChars(QWidget *field, int chars, int extra = 0)
 {
     const QFontMetrics fm(field->font());
     field->setFixedWidth(fm.horizontalAdvance(QString(chars, u'0')) + 18 + extra);
-}
-
-CommandSpec checkButton(const char *name, const char *hint)
-{
-    return {QLatin1StringView(name), QStringLiteral("dialog-ok-apply"), QStringLiteral("Controlla"),
-            QString::fromUtf8(hint)};
 }
 
 void tighten(CardSection *section)
@@ -39,25 +30,9 @@ void tighten(CardSection *section)
 QLineEdit *TfrmPreventivi::newEdit(Field field, QWidget *parent, const FieldOptions &options)
 {
     auto *edit = new QLineEdit(parent);
-    edit->setObjectName(recordLayout().name(field));
+    edit->setObjectName(controlName(field, QStringLiteral("txt")));
     bindField(field, edit, options);
     return edit;
-}
-
-QComboBox *TfrmPreventivi::newProvince(Field field, QWidget *parent, const FieldOptions &options)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(recordLayout().name(field));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr); // any two characters may be typed; the list only helps
-    combo->setMaxVisibleItems(16);
-    combo->addItems(ProvinceCodes::all());
-    combo->setCurrentIndex(-1);
-    bindField(field, combo, options);
-    forgetSelectionOnFocus(combo);
-    fitChars(combo, 3, 28);
-    return combo;
 }
 
 void TfrmPreventivi::addHeaderSections()
@@ -73,12 +48,11 @@ void TfrmPreventivi::addHeaderSections()
     const FieldOptions province{KeyRule::Free,
                                 TextRule::UpperOnChange | TextRule::TrimOnLeave | TextRule::UpperOnLeave};
 
-    // Fields are bound as they are made, and the binding order is the Enter chain: each is made
-    // where it appears in the chain (C++17 evaluates the chain of calls left to right).
+    // The sections bind each field as it is added: the order below is the Enter chain.
     auto *ditta = addSection(QStringLiteral("Ditta emittente"), 0, 0);
     tighten(ditta);
     ditta->row()
-        .widget(newEdit(txtDitta, ditta, issuer), QStringLiteral("Ditta emittente:"), 1)
+        .edit(txtDitta, QStringLiteral("Ditta emittente:"), issuer)
         .button({QStringLiteral("btnCancDitta"), QStringLiteral("edit-clear-all"), QStringLiteral("Cancella"),
                  QStringLiteral("Cancella i dati della Ditta emittente.")},
                 [this] { btnCancDittaClick(); })
@@ -86,56 +60,54 @@ void TfrmPreventivi::addHeaderSections()
                  QStringLiteral("Carica il logo della Ditta emittente.")},
                 [this] { btnLogoClick(); })
         .row()
-        .widget(newEdit(txtViaDitta, ditta, issuer), QStringLiteral("Via e numero civico:"), 1)
+        .edit(txtViaDitta, QStringLiteral("Via e numero civico:"), issuer)
         .row()
-        .widget(newEdit(txtCapDitta, ditta, issuer), QStringLiteral("CAP:"))
-        .widget(newEdit(txtCittaDitta, ditta, issuer), QStringLiteral("Citt\u00E0:"), 1)
-        .widget(newProvince(txtProvDitta, ditta, province.keptOnNew()), QStringLiteral("Prov."))
+        .edit(txtCapDitta, QStringLiteral("CAP:"), issuer)
+        .edit(txtCittaDitta, QStringLiteral("Citt\u00E0:"), issuer)
+        .province(txtProvDitta, QStringLiteral("Prov."), province.keptOnNew())
         .row()
-        .widget(newEdit(txtIvaDitta, ditta, issuerDigits), QStringLiteral("Partita IVA:"), 1)
-        .button(checkButton("btnIvaDitta", "Controlla il numero di partita IVA."),
-                [this] { btnIvaDittaClick(); })
+        .edit(txtIvaDitta, QStringLiteral("Partita IVA:"), issuerDigits)
+        .checkButton("btnIvaDitta", "Controlla il numero di partita IVA.", [this] { btnIvaDittaClick(); })
         .row()
-        .widget(newEdit(txtCodFiscDitta, ditta, issuerUpper), QStringLiteral("Codice fiscale:"), 1)
-        .button(checkButton("btnCodFiscDitta", "Controlla il codice fiscale."),
-                [this] { btnCodFiscDittaClick(); })
+        .edit(txtCodFiscDitta, QStringLiteral("Codice fiscale:"), issuerUpper)
+        .checkButton("btnCodFiscDitta", "Controlla il codice fiscale.", [this] { btnCodFiscDittaClick(); })
         .row()
-        .widget(newEdit(txtLibero01, ditta, issuer), QStringLiteral("Campo libero 1:"), 1)
+        .edit(txtLibero01, QStringLiteral("Campo libero 1:"), issuer)
         .row()
-        .widget(newEdit(txtLibero02, ditta, issuer), QStringLiteral("Campo libero 2:"), 1);
+        .edit(txtLibero02, QStringLiteral("Campo libero 2:"), issuer);
 
     auto *cliente = addSection(QStringLiteral("Cliente e preventivo"), 0, 1);
     tighten(cliente);
     cliente->row()
-        .widget(newEdit(txtCliente, cliente), QStringLiteral("Cliente:"), 1)
+        .edit(txtCliente, QStringLiteral("Cliente:"))
         .button({QStringLiteral("impCliente"), QStringLiteral("document-import"), QStringLiteral("Importa"),
                  QStringLiteral("Importa i dati del cliente dall'archivio anagrafico.")},
                 {})
         .row()
-        .widget(newEdit(txtViaCliente, cliente), QStringLiteral("Via e numero civico:"), 1)
+        .edit(txtViaCliente, QStringLiteral("Via e numero civico:"))
         .row()
-        .widget(newEdit(txtCapCliente, cliente), QStringLiteral("CAP:"))
-        .widget(newEdit(txtCittaCliente, cliente), QStringLiteral("Citt\u00E0:"), 1)
-        .widget(newProvince(txtProvCliente, cliente, province), QStringLiteral("Prov."))
+        .edit(txtCapCliente, QStringLiteral("CAP:"))
+        .edit(txtCittaCliente, QStringLiteral("Citt\u00E0:"))
+        .province(txtProvCliente, QStringLiteral("Prov."), province)
         .row()
-        .widget(newEdit(txtIvaCliente, cliente, KeyRule::Digits), QStringLiteral("Partita IVA:"), 1)
-        .button(checkButton("btnIvaCliente", "Controlla il numero di partita IVA."),
-                [this] { btnIvaClienteClick(); })
+        .edit(txtIvaCliente, QStringLiteral("Partita IVA:"), KeyRule::Digits)
+        .checkButton("btnIvaCliente", "Controlla il numero di partita IVA.", [this] { btnIvaClienteClick(); })
         .row()
-        .widget(newEdit(txtCodFiscCliente, cliente, {KeyRule::Free, TextRuleSets::Upper}),
-                QStringLiteral("Codice fiscale:"), 1)
-        .button(checkButton("btnCodFiscCliente", "Controlla il codice fiscale."),
-                [this] { btnCodFiscClienteClick(); })
+        .edit(txtCodFiscCliente, QStringLiteral("Codice fiscale:"), {KeyRule::Free, TextRuleSets::Upper})
+        .checkButton("btnCodFiscCliente", "Controlla il codice fiscale.",
+                     [this] { btnCodFiscClienteClick(); })
         .row()
-        .widget(newEdit(txtRiferimenti, cliente), QStringLiteral("Riferimenti:"), 1)
+        .edit(txtRiferimenti, QStringLiteral("Riferimenti:"))
         .row()
-        .widget(newEdit(txtNumFatt, cliente), QStringLiteral("Preventivo n."), 1)
-        .widget(newEdit(txtData, cliente), QStringLiteral("Data emissione:"))
+        .edit(txtNumFatt, QStringLiteral("Preventivo n."))
+        .edit(txtData, QStringLiteral("Data emissione:"))
         .button({QStringLiteral("impOggi"), QStringLiteral("view-calendar-day"), QStringLiteral("Oggi"),
                  QStringLiteral("Inserisci la data corrente.")},
                 [this] { impOggiClick(); });
     fitChars(control(txtCapDitta), 8);
     fitChars(control(txtCapCliente), 8);
+    fitChars(control(txtProvDitta), 3, 28); // and the arrow
+    fitChars(control(txtProvCliente), 3, 28);
     QFont strong = control(txtNumFatt)->font();
     strong.setBold(true);
     control(txtNumFatt)->setFont(strong);
@@ -147,10 +119,10 @@ void TfrmPreventivi::addHeaderSections()
     tighten(terms);
     const FieldOptions kept = FieldOptions().keptOnNew();
     terms->row()
-        .widget(newEdit(txtPagamento, terms, kept), QStringLiteral("Pagamento:"), 1)
-        .widget(newEdit(txtBanca, terms, kept), QStringLiteral("Banca d'appoggio:"), 1)
-        .widget(newEdit(txtIban, terms, FieldOptions(KeyRule::Free, TextRuleSets::TrimUpper).keptOnNew()),
-                QStringLiteral("IBAN:"), 1)
+        .edit(txtPagamento, QStringLiteral("Pagamento:"), kept)
+        .edit(txtBanca, QStringLiteral("Banca d'appoggio:"), kept)
+        .edit(txtIban, QStringLiteral("IBAN:"),
+              FieldOptions(KeyRule::Free, TextRuleSets::TrimUpper).keptOnNew())
         .row()
-        .widget(newEdit(txtNote, terms), QStringLiteral("NOTE:"), 1);
+        .edit(txtNote, QStringLiteral("NOTE:"));
 }

@@ -32,7 +32,7 @@ void setIfChanged(QLineEdit *edit, const QString &text)
 QLabel *TfrmPreventivi::newTotal(Field field, QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setObjectName(recordLayout().name(field));
+    label->setObjectName(controlName(field, QStringLiteral("lbl")));
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

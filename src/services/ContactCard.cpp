@@ -29,12 +29,6 @@ CommandSpec ContactCard::emailButton()
             QStringLiteral("Invia una e-mail all'indirizzo indicato.")};
 }
 
-CommandSpec ContactCard::checkButton(const char *name, const char *hint)
-{
-    return {QLatin1StringView(name), QStringLiteral("dialog-ok-apply"), QStringLiteral("Controlla"),
-            QString::fromUtf8(hint)};
-}
-
 QString ContactCard::trimmedText(int field) const
 {
     return TextField::trim(control<QLineEdit>(field)->text());

@@ -33,7 +33,6 @@ protected:
     // (its hint names the card's people); help and exit.
     void addCommands(const QString &recallHint);
     static CommandSpec emailButton();
-    static CommandSpec checkButton(const char *name, const char *hint);
 
 private:
     QString trimmedText(int field) const;
@@ -77,21 +76,19 @@ protected:
     {
         section->row()
             .edit(m_fields.codFisc, QStringLiteral("Codice fiscale:"), codeOptions)
-            .button(ContactCard::checkButton("btnCodFisc", "Controlla il codice fiscale."),
-                    [this] { this->btnCodFiscClick(); })
+            .checkButton("btnCodFisc", "Controlla il codice fiscale.", [this] { this->btnCodFiscClick(); })
             .row()
             .edit(m_fields.carta, QStringLiteral("Carta di credito n."), KeyRule::Digits)
-            .button(ContactCard::checkButton("btnCarta", "Controlla il numero di carta di credito."),
-                    [this] { this->btnCartaClick(); })
+            .checkButton("btnCarta", "Controlla il numero di carta di credito.",
+                         [this] { this->btnCartaClick(); })
             .edit(m_fields.scadeCarta, QStringLiteral("Scadenza:"))
             .row()
             .edit(m_fields.partitaIva, QStringLiteral("Partita IVA:"), KeyRule::Digits)
-            .button(ContactCard::checkButton("btnPartitaIva", "Controlla il numero di partita IVA."),
-                    [this] { this->btnPartitaIvaClick(); })
+            .checkButton("btnPartitaIva", "Controlla il numero di partita IVA.",
+                         [this] { this->btnPartitaIvaClick(); })
             .row()
             .edit(m_fields.iban, QStringLiteral("IBAN:"), codeOptions)
-            .button(ContactCard::checkButton("btnIban", "Controlla l'IBAN."),
-                    [this] { this->btnIbanClick(); });
+            .checkButton("btnIban", "Controlla l'IBAN.", [this] { this->btnIbanClick(); });
     }
     void addAttachmentFields()
     {

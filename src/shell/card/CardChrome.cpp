@@ -338,11 +338,16 @@ void CardWindow::bindField(int field, QWidget *control, const FieldOptions &opti
     }
 }
 
+QString CardWindow::controlName(int field, const QString &prefix) const
+{
+    const QString stored = recordLayout().name(field);
+    return m_config.storedNamesAreControlNames ? stored : prefix + stored;
+}
+
 QLabel *CardWindow::addHiddenField(int field, const QString &objectName, const FieldOptions &options)
 {
     auto *label = new QLabel(m_content);
-    label->setObjectName(objectName.isEmpty() ? QStringLiteral("lbl") + recordLayout().name(field)
-                                              : objectName);
+    label->setObjectName(objectName.isEmpty() ? controlName(field, QStringLiteral("lbl")) : objectName);
     label->hide();
     bindField(field, label, options);
     return label;

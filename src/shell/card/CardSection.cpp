@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -48,15 +49,52 @@ void CardSection::closeLine()
     m_grid->setRowStretch(m_row + 1, 1);
 }
 
+void CardSection::centreLines()
+{
+    if (m_row >= 0)
+        qFatal("CardSection::centreLines: the section already has lines");
+    m_centred = true;
+}
+
 void CardSection::addRow()
 {
     closeLine();
+    if (m_row < 0 && m_centred) {
+        // An empty first grid row takes half of the spare height; closeLine gives the other half
+        // to the row after the last line.
+        m_grid->setRowStretch(0, 1);
+        m_row = 0;
+    }
     ++m_row;
+    m_captioned = nullptr;
     m_line = new QHBoxLayout;
     m_line->setSpacing(8);
     m_grid->addLayout(m_line, m_row, 1);
     m_lineEmpty = true;
     m_lineStretches = false;
+}
+
+void CardSection::addCaptionedRow(int spacing)
+{
+    addRow();
+    m_captioned = new QGridLayout;
+    m_captioned->setContentsMargins(0, 0, 0, 0);
+    m_captioned->setHorizontalSpacing(spacing);
+    // The style's spacing between a caption and its field, not the line's wider one.
+    m_captioned->setVerticalSpacing(style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing, nullptr, this));
+    m_line->addLayout(m_captioned);
+    m_captionedColumn = 0;
+}
+
+void CardSection::placeCaptioned(QWidget *field, QLabel *caption)
+{
+    if (caption) {
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        m_captioned->addWidget(caption, 0, m_captionedColumn);
+    }
+    m_captioned->addWidget(field, 1, m_captionedColumn);
+    ++m_captionedColumn;
+    m_lineEmpty = false;
 }
 
 void CardSection::place(QWidget *field, const QString &label, int stretch)
@@ -68,6 +106,12 @@ void CardSection::place(QWidget *field, const QString &label, int stretch)
     if (caption) {
         caption->setFont(fieldFont());
         caption->setBuddy(field);
+    }
+    if (m_captioned) {
+        placeCaptioned(field, caption);
+        return;
+    }
+    if (caption) {
         if (m_lineEmpty) {
             m_grid->addWidget(caption, m_row, 0, Qt::AlignLeft | Qt::AlignVCenter);
         } else {
@@ -94,7 +138,7 @@ void CardSection::sizeForCapacity(QWidget *field, int capacity)
 void CardSection::addEdit(int field, const QString &label, const FieldOptions &options)
 {
     auto *e = new QLineEdit;
-    e->setObjectName(QStringLiteral("txt") + m_card->recordLayout().name(field));
+    e->setObjectName(m_card->controlName(field, QStringLiteral("txt")));
     m_card->bindField(field, e, options);
     const int capacity = m_card->recordLayout().capacity(field);
     if (capacity <= kShortField)
@@ -112,7 +156,7 @@ void CardSection::addCombo(int field, const QString &label, const QStringList &i
                            const FieldOptions &options)
 {
     auto *c = new QComboBox;
-    c->setObjectName(QStringLiteral("txt") + m_card->recordLayout().name(field));
+    c->setObjectName(m_card->controlName(field, QStringLiteral("txt")));
     c->setEditable(editable);
     c->setMaxVisibleItems(16);
     if (editable) {
@@ -129,10 +173,27 @@ void CardSection::addCombo(int field, const QString &label, const QStringList &i
     place(c, label, 0);
 }
 
+void CardSection::addList(int field, const QString &label, const QStringList &items, int chars,
+                          FieldOptions options)
+{
+    auto *c = new QComboBox;
+    c->setObjectName(m_card->controlName(field, QStringLiteral("txt")));
+    c->setEditable(false);
+    c->setMaxVisibleItems(16);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    c->setMinimumContentsLength(chars);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Typing is blocked, Enter goes on to the next field.
+    options.keys = KeyRule::NoTyping;
+    m_card->bindField(field, c, options);
+    place(c, label, 0);
+}
+
 void CardSection::addCheck(int field, const QString &text, const QString &hint, const FieldOptions &options)
 {
     auto *box = new QCheckBox(text);
-    box->setObjectName(QStringLiteral("chk") + m_card->recordLayout().name(field));
+    box->setObjectName(m_card->controlName(field, QStringLiteral("chk")));
     m_card->bindField(field, box, options.outOfEnterChain());
     m_card->setHint(box, hint);
     place(box, {}, 0);
@@ -159,9 +220,33 @@ void CardSection::addButton(const CommandSpec &spec, std::function<void()> actio
     m_lineEmpty = false;
 }
 
+void CardSection::addCheckButton(const char *name, const char *hint, std::function<void()> action)
+{
+    addButton(CommandSpec::of(name, "dialog-ok-apply", "Controlla", hint), std::move(action));
+}
+
 void CardSection::addWidget(QWidget *w, const QString &label, int stretch)
 {
     place(w, label, stretch);
+}
+
+void CardSection::addWords(const QString &words)
+{
+    if (!m_line)
+        addRow();
+    auto *label = new QLabel(words);
+    label->setFont(fieldFont());
+    m_line->addWidget(label);
+    m_lineEmpty = false;
+}
+
+void CardSection::addTall(QWidget *w)
+{
+    if (!m_captioned)
+        qFatal("CardSection::addTall: only on a captioned line");
+    m_captioned->addWidget(w, 0, m_captionedColumn, 2, 1);
+    ++m_captionedColumn;
+    m_lineEmpty = false;
 }
 
 void CardSection::addStretch()

@@ -20,8 +20,9 @@
 //   3. Lay out the fields in framed sections: addSection(title, row, column)->row().edit(...).
 //      A card derives from CardOf<Record::Field>, so these take only its own record's handles.
 //      Each edit/combo/check box is bound to its record field (the objectName is "txt"/"chk" +
-//      field name, the maximum length the field's capacity) with its FieldOptions: key rule,
-//      text rules, default, Duplicate/New behaviour. Hidden fields: addHiddenField().
+//      field name, or the stored name itself with Config::storedNamesAreControlNames; the maximum
+//      length the field's capacity) with its FieldOptions: key rule, text rules, default,
+//      Duplicate/New behaviour. Hidden fields: addHiddenField().
 //      Controls built elsewhere are bound with bindField().
 //   4. Mandatory fields in check order: addMandatory(field, warning).
 //   5. finishCard(): tab order and Enter chain (binding order; setEnterTarget() for exceptions),
@@ -92,6 +93,9 @@ public:
         QString kind; // the archive kind its services are registered for ("customers", ...)
         AccessMessageKinds accessKinds;
         QString insertedMessage = CardMessages::inserted();
+        // The record stores its controls' names (txtDitta, chkSaldata): controls are named as the
+        // stored fields instead of a prefix ("txt", "chk", "lbl") before the stored name.
+        bool storedNamesAreControlNames = false;
     };
 
     explicit CardWindow(const Config &config, QWidget *parent = nullptr);
@@ -105,6 +109,9 @@ public:
     QWidget *control(int field) const { return m_bindings.widget(field); }
     template <class T> T *control(int field) const { return qobject_cast<T *>(control(field)); }
     QWidget *firstField() const;
+    // The objectName of a field's control: `prefix` + stored name, unless the record stores the
+    // control names (Config::storedNamesAreControlNames).
+    QString controlName(int field, const QString &prefix) const;
     // The text a field shows on the card (check boxes as "Sì"/"No"); empty for fields without a
     // control, unless the card shows them elsewhere.
     virtual QString shownText(int field) const;
