@@ -76,6 +76,14 @@ struct Entity
 struct EntityTable
 {
     Entity of[256]{};
+    // Defined before the constructor: clang 14 cannot call it in a constant expression otherwise.
+    template <std::size_t N> constexpr void set(char byte, const char (&text)[N])
+    {
+        Entity &e = of[static_cast<unsigned char>(byte)];
+        for (std::size_t i = 0; i + 1 < N; ++i)
+            e.text[i] = text[i];
+        e.size = static_cast<unsigned char>(N - 1);
+    }
     constexpr EntityTable()
     {
         for (int b = 0; b < 0x20; ++b) {
@@ -92,13 +100,6 @@ struct EntityTable
         set('&', "&amp;");
         set('<', "&lt;");
         set('>', "&gt;");
-    }
-    template <std::size_t N> constexpr void set(char byte, const char (&text)[N])
-    {
-        Entity &e = of[static_cast<unsigned char>(byte)];
-        for (std::size_t i = 0; i + 1 < N; ++i)
-            e.text[i] = text[i];
-        e.size = static_cast<unsigned char>(N - 1);
     }
 };
 constexpr EntityTable kEntities;
