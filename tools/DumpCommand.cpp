@@ -1,5 +1,4 @@
 #include "ToolCommands.h"
-
 #include "core/Archive.h"
 #include "core/Record.h"
 #include "core/TextField.h"
@@ -88,7 +87,11 @@ int runVerify(const QStringList &args)
         return 2;
     }
     const qint64 stray = size - records * r;
-    out(QStringLiteral("%1: %2 records of %3 bytes (%4)").arg(args.first()).arg(records).arg(r).arg(layout->typeName()));
+    out(QStringLiteral("%1: %2 records of %3 bytes (%4)")
+            .arg(args.first())
+            .arg(records)
+            .arg(r)
+            .arg(layout->typeName()));
     if (stray > 0) {
         ++problems;
         out(QStringLiteral("%1 stray bytes after the last whole record").arg(stray));

@@ -4,10 +4,9 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-
 #include <array>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 
 namespace ToolOutput {
 

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <cstdio>
 
 // quadrivo-tool's commands. Each takes its own arguments (after the command word) and returns the
@@ -21,8 +20,8 @@ int runInventory(const QStringList &args);
 int runDeadlines(const QStringList &args);
 
 namespace ToolOutput {
-void out(const QString &line); // a line on standard output, UTF-8
-void err(const QString &line); // a line on standard error, UTF-8
+void out(const QString &line);           // a line on standard output, UTF-8
+void err(const QString &line);           // a line on standard error, UTF-8
 QString jsonString(const QString &text); // a JSON string literal, quotes included
 // One object per line on standard output, in the list's order: {"pos": N, "line": "..."}.
 void printLines(const ListText::Lines &lines);

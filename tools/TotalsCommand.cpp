@@ -1,5 +1,4 @@
 #include "ToolCommands.h"
-
 #include "core/Archive.h"
 #include "core/Record.h"
 #include "quotes/PreventiviRecord.h"
@@ -52,7 +51,8 @@ int runTotals(const QStringList &args)
     const QString path = args.first();
     const QFileInfo info(path);
     if (!info.fileName().endsWith(QStringLiteral(".pre"), Qt::CaseInsensitive)) {
-        err(QStringLiteral("quadrivo-tool: '%1' is not a year file of quotes (expected a name such as 2024.pre)")
+        err(QStringLiteral(
+                "quadrivo-tool: '%1' is not a year file of quotes (expected a name such as 2024.pre)")
                 .arg(info.fileName()));
         return 2;
     }

@@ -1,7 +1,7 @@
 #include "Areas.h"
 #include "platform/QtPlatform.h"
-#include "services/Services.h"
 #include "reports/QtReportOutput.h"
+#include "services/Services.h"
 #include "shell/ShellLook.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"

@@ -71,7 +71,8 @@ void Archive::overwrite(qint64 position, const QByteArray &record) const
     f.close();
 }
 
-bool Archive::overwriteIfUnchanged(qint64 position, const QByteArray &record, const QByteArray &expected) const
+bool Archive::overwriteIfUnchanged(qint64 position, const QByteArray &record,
+                                   const QByteArray &expected) const
 {
     RecordFile f(m_path, m_recordSize);
     f.openOrCreate(RecordFile::Access::Write);

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <functional>
 #include <optional>
 
@@ -25,12 +24,12 @@ public:
     const QString &path() const { return m_path; }
     int recordSize() const { return m_recordSize; }
 
-    void touch() const;    // open or create, then close
+    void touch() const; // open or create, then close
     qint64 count() const;
     std::optional<Loaded> readFirst() const;
     std::optional<Loaded> readLast() const;
     std::optional<Loaded> readAt(qint64 position) const; // nullopt past the end
-    qint64 append(const QByteArray &record) const;         // the new record's position
+    qint64 append(const QByteArray &record) const;       // the new record's position
     void overwrite(qint64 position, const QByteArray &record) const;
     // Overwrites only while the stored record still equals `expected`, checked under the same
     // write lock; returns false (writing nothing) when another copy changed it meanwhile.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // The password file's light scrambling: a byte cipher with a 16-bit running key. It hides the

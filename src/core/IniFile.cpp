@@ -106,7 +106,8 @@ QString IniFile::value(const QString &section, const QString &key, const QString
         return fallback;
     const QString &line = m_lines[k];
     QString v = line.mid(line.indexOf(u'=') + 1).trimmed();
-    if (v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\'')))
+    if (v.size() >= 2 &&
+        ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\'')))
         v = v.mid(1, v.size() - 2);
     return v;
 }
@@ -133,7 +134,8 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
     m_lines.insert(insertAt, entry);
 }
 
-QString IniFile::read(const QString &path, const QString &section, const QString &key, const QString &fallback)
+QString IniFile::read(const QString &path, const QString &section, const QString &key,
+                      const QString &fallback)
 {
     IniFile ini;
     if (!ini.load(path))

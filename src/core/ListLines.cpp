@@ -4,7 +4,6 @@
 #include "Win1252.h"
 
 #include <QtEndian>
-
 #include <algorithm>
 #include <cstring>
 
@@ -35,7 +34,7 @@ quint64 upperAZ8(quint64 x)
     constexpr quint64 ones = 0x0101010101010101ULL;
     constexpr quint64 highs = 0x8080808080808080ULL;
     const quint64 low7 = x & ~highs;
-    const quint64 fromA = low7 + (0x80 - 'a') * ones; // high bit: the byte is at least 'a'
+    const quint64 fromA = low7 + (0x80 - 'a') * ones;     // high bit: the byte is at least 'a'
     const quint64 pastZ = low7 + (0x80 - 'z' - 1) * ones; // high bit: the byte is past 'z'
     const quint64 lower = fromA & ~pastZ & ~x & highs;
     return x - (lower >> 2);

@@ -4,7 +4,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
-
 #include <vector>
 
 namespace ListText {

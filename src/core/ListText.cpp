@@ -52,7 +52,9 @@ int compareListOrder(QByteArrayView a, QByteArrayView b)
                 continue;
             }
             // The first byte that differs: the lowest in memory is the low byte on little-endian.
-            i += (std::endian::native == std::endian::little ? std::countr_zero(x ^ y) : std::countl_zero(x ^ y)) / 8;
+            i += (std::endian::native == std::endian::little ? std::countr_zero(x ^ y)
+                                                             : std::countl_zero(x ^ y)) /
+                 8;
         } else if (a[i] == b[i]) {
             ++i;
             continue;

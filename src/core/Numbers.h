@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Numbers held as text: the comma is the decimal separator, there is no thousands separator, and

@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -31,9 +30,7 @@ struct flock lockRange(short type)
 
 } // namespace
 
-RecordFile::RecordFile(QString path, int recordSize) : m_path(std::move(path)), m_recordSize(recordSize)
-{
-}
+RecordFile::RecordFile(QString path, int recordSize) : m_path(std::move(path)), m_recordSize(recordSize) {}
 
 RecordFile::~RecordFile()
 {
@@ -41,13 +38,20 @@ RecordFile::~RecordFile()
         closeFile(m_fd);
 }
 
-int RecordFile::lockDeadlineMs() { return g_lockDeadlineMs; }
-void RecordFile::setLockDeadlineMs(int ms) { g_lockDeadlineMs = ms; }
+int RecordFile::lockDeadlineMs()
+{
+    return g_lockDeadlineMs;
+}
+void RecordFile::setLockDeadlineMs(int ms)
+{
+    g_lockDeadlineMs = ms;
+}
 
 void RecordFile::fail(const char *step) const
 {
-    throw ArchiveError(QStringLiteral("%1: %2 failed: %3")
-                           .arg(m_path, QLatin1StringView(step), QString::fromLocal8Bit(std::strerror(errno))));
+    throw ArchiveError(
+        QStringLiteral("%1: %2 failed: %3")
+            .arg(m_path, QLatin1StringView(step), QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 void RecordFile::openOrCreate(Access access)
@@ -266,8 +270,8 @@ private:
             const qint64 bytes = std::min(m_perBlock, m_count - first) * m_recordSize;
             Block block{data, 0, false};
             for (qint64 done = 0; done < bytes;) {
-                const ssize_t got = SysIo::pread(m_fd, data + done, size_t(bytes - done),
-                                                 off_t(first * m_recordSize + done));
+                const ssize_t got =
+                    SysIo::pread(m_fd, data + done, size_t(bytes - done), off_t(first * m_recordSize + done));
                 if (got <= 0) {
                     block.error = got < 0 ? errno : EIO;
                     block.shrank = got == 0;

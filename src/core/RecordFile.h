@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <functional>
 
 // A file of fixed-size records laid end to end, with no header. Open-or-create never truncates
@@ -29,8 +28,8 @@ public:
     bool isOpen() const { return m_fd >= 0; }
 
     qint64 count();
-    void seek(qint64 index); // 0 <= index <= count
-    QByteArray read();       // the record at the current index; advances by one
+    void seek(qint64 index);              // 0 <= index <= count
+    QByteArray read();                    // the record at the current index; advances by one
     void write(const QByteArray &record); // overwrites or appends at the current index; advances
     qint64 position() const { return m_index; }
     bool atEnd();

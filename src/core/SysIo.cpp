@@ -22,13 +22,19 @@ int fault(Call c)
 
 } // namespace
 
-void setFaultHook(FaultHook h) { hook() = std::move(h); }
-void clearFaultHook() { hook() = nullptr; }
+void setFaultHook(FaultHook h)
+{
+    hook() = std::move(h);
+}
+void clearFaultHook()
+{
+    hook() = nullptr;
+}
 
-#define SYSIO_FAIL(call, ret)                                                                       \
-    if (const int e = fault(call); e > 0) {                                                        \
-        errno = e;                                                                                 \
-        return ret;                                                                                \
+#define SYSIO_FAIL(call, ret)                                                                                \
+    if (const int e = fault(call); e > 0) {                                                                  \
+        errno = e;                                                                                           \
+        return ret;                                                                                          \
     }
 
 int open(const char *path, int flags, mode_t mode)

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <functional>
+#include <sys/types.h>
 
 // Every system call the archive and file writers make goes through this table, so a test can
 // make the k-th call fail (once, or from then on) and check that nothing is lost.

@@ -2,7 +2,6 @@
 
 #include <QByteArrayView>
 #include <QStringView>
-
 #include <type_traits>
 
 // Removing characters with codes up to 32 (blanks and control characters) from both ends, the

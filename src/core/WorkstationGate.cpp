@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QThread>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -38,7 +37,10 @@ bool onSmbShare(const QString &folder)
 
 } // namespace
 
-void WorkstationGate::setUse(Use use) { g_use = use; }
+void WorkstationGate::setUse(Use use)
+{
+    g_use = use;
+}
 
 QString WorkstationGate::filePath(const QString &archivePath)
 {
@@ -48,7 +50,8 @@ QString WorkstationGate::filePath(const QString &archivePath)
         folder = archive.absolutePath();
     const QByteArray key = QFile::encodeName(folder + u'/' + archive.fileName());
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16);
-    return QDir::tempPath() + QStringLiteral("/quadrivo-%1-%2.lock").arg(::getuid()).arg(QLatin1StringView(hash));
+    return QDir::tempPath() +
+           QStringLiteral("/quadrivo-%1-%2.lock").arg(::getuid()).arg(QLatin1StringView(hash));
 }
 
 bool WorkstationGate::take(const QString &archivePath, int waitMs)

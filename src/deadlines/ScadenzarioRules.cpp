@@ -31,10 +31,12 @@ bool allDigits(QStringView text)
 
 QString warningMissing(const char *what)
 {
-    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
+    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") +
+           QString::fromUtf8(what);
 }
 
-const QString kValidDate = QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida.");
+const QString kValidDate =
+    QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida.");
 
 SaveCheck refuse(int focus, const QString &message, MessageKind kind = MessageKind::Warning)
 {
@@ -47,29 +49,53 @@ SaveCheck refuse(int focus, const QString &message, MessageKind kind = MessageKi
 
 } // namespace
 
-bool isYear(const QString &text) { return text.size() == 4 && allDigits(text); }
+bool isYear(const QString &text)
+{
+    return text.size() == 4 && allDigits(text);
+}
 
-QString yearWarning() { return QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."); }
+QString yearWarning()
+{
+    return QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+}
 
-QString fileName(const QString &year) { return year + QLatin1StringView(fileSuffix()); }
+QString fileName(const QString &year)
+{
+    return year + QLatin1StringView(fileSuffix());
+}
 
-QString caption() { return QStringLiteral(" Quadrivo - Scadenzario e appuntamenti"); }
+QString caption()
+{
+    return QStringLiteral(" Quadrivo - Scadenzario e appuntamenti");
+}
 
-QString caption(const QString &year) { return caption() + QStringLiteral(" anno ") + year; }
+QString caption(const QString &year)
+{
+    return caption() + QStringLiteral(" anno ") + year;
+}
 
-QStringList days() { return twoDigits(1, 31); }
+QStringList days()
+{
+    return twoDigits(1, 31);
+}
 
 QStringList months()
 {
-    return {QStringLiteral("Gennaio"),  QStringLiteral("Febbraio"), QStringLiteral("Marzo"),
-            QStringLiteral("Aprile"),   QStringLiteral("Maggio"),   QStringLiteral("Giugno"),
-            QStringLiteral("Luglio"),   QStringLiteral("Agosto"),   QStringLiteral("Settembre"),
-            QStringLiteral("Ottobre"),  QStringLiteral("Novembre"), QStringLiteral("Dicembre")};
+    return {QStringLiteral("Gennaio"), QStringLiteral("Febbraio"), QStringLiteral("Marzo"),
+            QStringLiteral("Aprile"),  QStringLiteral("Maggio"),   QStringLiteral("Giugno"),
+            QStringLiteral("Luglio"),  QStringLiteral("Agosto"),   QStringLiteral("Settembre"),
+            QStringLiteral("Ottobre"), QStringLiteral("Novembre"), QStringLiteral("Dicembre")};
 }
 
-QStringList hours() { return twoDigits(0, 23); }
+QStringList hours()
+{
+    return twoDigits(0, 23);
+}
 
-QStringList minutes() { return twoDigits(0, 59); }
+QStringList minutes()
+{
+    return twoDigits(0, 59);
+}
 
 int monthNumber(QStringView name)
 {
@@ -84,8 +110,8 @@ int monthNumber(QStringView name)
 
 QString composeDate(const QString &day, const QString &month, const QString &year)
 {
-    return TextField::trim(day) + u'/' + QStringLiteral("%1").arg(monthNumber(month), 2, 10, QChar(u'0')) + u'/' +
-           TextField::trim(year);
+    return TextField::trim(day) + u'/' + QStringLiteral("%1").arg(monthNumber(month), 2, 10, QChar(u'0')) +
+           u'/' + TextField::trim(year);
 }
 
 QString composeTime(const QString &hour, const QString &minutes)
@@ -186,12 +212,13 @@ SaveCheck checkSave(const Record &card)
     SaveCheck check;
     check.time = composeTime(hour, mins);
     if (monthNumber(card.text(Mese)) == 0)
-        return refuse(Mese, QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r") + kValidDate);
+        return refuse(Mese, QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r") +
+                                kValidDate);
     check.date = composeDate(day, card.text(Mese), card.text(Anno));
     if (!isValidDate(check.date))
         return refuse(Giorno,
-                      QStringLiteral("Attenzione: la data ") + check.date + QStringLiteral(" non esiste.\n\r\n\r") +
-                          kValidDate,
+                      QStringLiteral("Attenzione: la data ") + check.date +
+                          QStringLiteral(" non esiste.\n\r\n\r") + kValidDate,
                       MessageKind::Plain);
     check.year = text(Anno);
     check.ok = true;

@@ -6,9 +6,15 @@ namespace {
 Environment g_environment;
 }
 
-Environment &Environment::current() { return g_environment; }
+Environment &Environment::current()
+{
+    return g_environment;
+}
 
-void Environment::install(const Environment &environment) { g_environment = environment; }
+void Environment::install(const Environment &environment)
+{
+    g_environment = environment;
+}
 
 QString programFile(const QString &name)
 {

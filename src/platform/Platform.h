@@ -88,7 +88,10 @@ struct Environment
     static void install(const Environment &environment);
 };
 
-inline Environment &env() { return Environment::current(); }
+inline Environment &env()
+{
+    return Environment::current();
+}
 
 // A file of the program folder: the folder, a separator, the name.
 QString programFile(const QString &name);

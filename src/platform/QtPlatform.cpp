@@ -1,7 +1,7 @@
 #include "QtPlatform.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAudioOutput>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -48,8 +48,8 @@ QString shellTargetUrl(const QString &command)
     if (target.size() >= 2 && target.startsWith(u'"') && target.endsWith(u'"'))
         target = target.mid(1, target.size() - 2);
     const QString lower = target.toLower();
-    if (lower.startsWith(QStringLiteral("mailto:")) || lower.startsWith(QStringLiteral("http://"))
-        || lower.startsWith(QStringLiteral("https://")))
+    if (lower.startsWith(QStringLiteral("mailto:")) || lower.startsWith(QStringLiteral("http://")) ||
+        lower.startsWith(QStringLiteral("https://")))
         return target;
     return QUrl::fromLocalFile(target).toString();
 }

@@ -30,7 +30,8 @@ std::optional<qint64> wholeNumber(const QString &text)
 
 } // namespace
 
-std::optional<QString> propose(const QString &inizio, const QString &annoSolare, qint64 count, int currentYear)
+std::optional<QString> propose(const QString &inizio, const QString &annoSolare, qint64 count,
+                               int currentYear)
 {
     const QString start = TextField::trim(inizio);
     const std::optional<qint64> first = start.isEmpty() ? std::optional<qint64>(1) : wholeNumber(start);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // The number New proposes for a quote, and the start number kept for it in the settings.
@@ -11,7 +10,8 @@ namespace QuoteNumbering {
 // 1. With `annoSolare` reading "Sì" (exactly, blanks aside) the number is followed by "/" and
 // `currentYear` in four digits (12/2024). Nullopt when `inizio` is not a whole number, which New
 // reports as an archive failure.
-std::optional<QString> propose(const QString &inizio, const QString &annoSolare, qint64 count, int currentYear);
+std::optional<QString> propose(const QString &inizio, const QString &annoSolare, qint64 count,
+                               int currentYear);
 
 // TfrmNumerazione's txtInizio when the window opens: the stored start, "1" when there is none.
 QString shownStart(const QString &inizio);

@@ -11,7 +11,10 @@
 namespace QuoteTotals {
 namespace {
 
-bool isBlank(const QString &text) { return TextField::trim(text).isEmpty(); }
+bool isBlank(const QString &text)
+{
+    return TextField::trim(text).isEmpty();
+}
 
 // A value shown on the window and read back: the text keeps 15 significant digits, so the
 // double that comes back is the shown value, not the exact one that produced it.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 class Record;
@@ -15,10 +14,10 @@ constexpr int kLines = 30;
 // One quote line as the window holds it.
 struct Line
 {
-    QString quant;      // txtQuantNN
-    QString prezzo;     // txtPrezzoNN
-    QString percSconto; // txtPercScontoNN
-    QString importo;    // txtImportoNN
+    QString quant;       // txtQuantNN
+    QString prezzo;      // txtPrezzoNN
+    QString percSconto;  // txtPercScontoNN
+    QString importo;     // txtImportoNN
     bool esente = false; // chkEsNN
 };
 

@@ -19,8 +19,9 @@ bool isValid(const QString &text)
 
 QString invalidMessage()
 {
-    return QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda \u00E8 "
-                          "necessario indicare una data valida nel formato gg/mm/anno.");
+    return QStringLiteral(
+        "Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda \u00E8 "
+        "necessario indicare una data valida nel formato gg/mm/anno.");
 }
 
 } // namespace QuoteWindowDate

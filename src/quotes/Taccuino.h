@@ -1,19 +1,33 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // Taccuino.ini: the issuer data that carry over from one quote to the next, and the numbering
 // settings. Sections and keys keep the names existing installations already use.
 namespace Taccuino {
 
-inline QString fileName() { return QStringLiteral("Taccuino.ini"); }
+inline QString fileName()
+{
+    return QStringLiteral("Taccuino.ini");
+}
 
 // The thirteen issuer keys, in the order they are written.
 enum Issuer : int {
-    Nome, Indirizzo, CAP, Comune, Provincia, PartitaIva, CodiceFiscale, CampoLibero1, CampoLibero2,
-    Pagamento, BancaAppoggio, Iban, AliquotaIva, IssuerCount
+    Nome,
+    Indirizzo,
+    CAP,
+    Comune,
+    Provincia,
+    PartitaIva,
+    CodiceFiscale,
+    CampoLibero1,
+    CampoLibero2,
+    Pagamento,
+    BancaAppoggio,
+    Iban,
+    AliquotaIva,
+    IssuerCount
 };
 
 struct IssuerEntry

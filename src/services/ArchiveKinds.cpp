@@ -93,7 +93,8 @@ LineMaker::LineMaker(const LineRecipe &recipe)
     for (const LinePiece &piece : recipe) {
         Piece compiled{{}, piece.width};
         for (const LinePart &part : piece.parts)
-            compiled.parts.push_back({part.field, part.field < 0 ? Win1252::encode(part.literal) : QByteArray()});
+            compiled.parts.push_back(
+                {part.field, part.field < 0 ? Win1252::encode(part.literal) : QByteArray()});
         m_pieces.push_back(std::move(compiled));
     }
 }

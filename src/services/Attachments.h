@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // The three files a customer, supplier or item card points to: full paths and descriptions kept

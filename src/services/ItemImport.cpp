@@ -48,7 +48,9 @@ ListText::Lines search(const QString &path, const std::vector<ListService::Crite
 {
     return ListService::collect(
         path, items(), ListService::matchAll(criteria),
-        [](const RecordView &view, qint64 position, ListText::Lines &lines) { lines.add(position, lineOf(view)); },
+        [](const RecordView &view, qint64 position, ListText::Lines &lines) {
+            lines.add(position, lineOf(view));
+        },
         ListService::Missing::Create);
 }
 

@@ -5,7 +5,6 @@
 #include "core/RecordLayout.h"
 #include "core/Win1252.h"
 
-
 namespace SummaryLists {
 
 std::vector<Member> all()

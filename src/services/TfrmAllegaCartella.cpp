@@ -173,7 +173,8 @@ Attachments::Rows TfrmAllegaCartella::rows() const
 {
     Attachments::Rows out;
     for (int row = 0; row < Attachments::kRows; ++row)
-        out[row] = {TextField::trim(m_rows[row].txtFile->text()), TextField::trim(m_rows[row].txtDesc->text())};
+        out[row] = {TextField::trim(m_rows[row].txtFile->text()),
+                    TextField::trim(m_rows[row].txtDesc->text())};
     return out;
 }
 

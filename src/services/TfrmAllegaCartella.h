@@ -23,7 +23,8 @@ public:
 
     // Shows the window modally over the card: the rows as applied, or nullopt when the user
     // closed it without applying.
-    static std::optional<Attachments::Rows> run(QWidget *card, const QString &mode, const Attachments::Rows &rows);
+    static std::optional<Attachments::Rows> run(QWidget *card, const QString &mode,
+                                                const Attachments::Rows &rows);
     // The rows as the window shows them, trimmed.
     Attachments::Rows rows() const;
 

@@ -79,10 +79,10 @@ QWidget *TfrmTrova::buildCriteriaPanel()
     for (int i = 1; i < m_criteria.size(); ++i)
         setTabOrder(m_criteria[i - 1], m_criteria[i]);
 
-    btnCerca =
-        ResultsPanel::button(QStringLiteral("btnCerca"), QStringLiteral("edit-find"), QStringLiteral("Cerca"), panel);
-    btnAnnulla =
-        ResultsPanel::button(QStringLiteral("btnAnnulla"), QStringLiteral("window-close"), QStringLiteral("Chiudi"), panel);
+    btnCerca = ResultsPanel::button(QStringLiteral("btnCerca"), QStringLiteral("edit-find"),
+                                    QStringLiteral("Cerca"), panel);
+    btnAnnulla = ResultsPanel::button(QStringLiteral("btnAnnulla"), QStringLiteral("window-close"),
+                                      QStringLiteral("Chiudi"), panel);
     // The waiting line shows from the moment the mouse goes down on "Cerca".
     btnCerca->installEventFilter(this);
     connect(btnCerca, &QPushButton::clicked, this, &TfrmTrova::btnCercaClick);

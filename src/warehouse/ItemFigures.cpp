@@ -12,7 +12,10 @@ namespace {
 const QString kZeroAmount = QStringLiteral("0,00");
 const QString kZero = QStringLiteral("0");
 
-bool isBlank(const QString &text) { return TextField::trim(text).isEmpty(); }
+bool isBlank(const QString &text)
+{
+    return TextField::trim(text).isEmpty();
+}
 
 void defaultIfBlank(QString &text, const QString &fallback)
 {

@@ -36,7 +36,10 @@ Opening opening(const QString &cardStock)
     return {stock, {stock, kZero, stock}};
 }
 
-QString leave(const QString &text) { return ItemFigures::leaveInteger(text); }
+QString leave(const QString &text)
+{
+    return ItemFigures::leaveInteger(text);
+}
 
 Texts calcolaTotale(Direction direction, const Texts &shown)
 {

@@ -40,6 +40,9 @@ QString apply(Direction direction, const Texts &shown);
 // An edit holding more than this many characters is emptied by the next key pressed in it, and
 // that key is consumed: a sixteenth digit still stays as typed.
 constexpr int kMaxLength = 15;
-inline bool keyEmpties(const QString &text) { return text.size() > kMaxLength; }
+inline bool keyEmpties(const QString &text)
+{
+    return text.size() > kMaxLength;
+}
 
 } // namespace StockAdjustment

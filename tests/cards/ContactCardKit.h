@@ -4,9 +4,9 @@
 // program folder of its own, its stored fields as a table (name, offset, capacity) with the
 // controls that show them, and the record bytes expected from the table.
 
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
+#include "WindowTestKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

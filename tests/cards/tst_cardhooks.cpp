@@ -1,9 +1,9 @@
 // What the later cards configure on the machinery, through a tiny card of our own: defaults,
 // hidden fields, a card without Duplicate, its own message kinds and insert message, and the
 // hooks around loading and saving.
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
+#include "WindowTestKit.h"
 #include "customers/ClientiRecord.h"
 #include "shell/card/CardMessages.h"
 #include "shell/card/CardOf.h"

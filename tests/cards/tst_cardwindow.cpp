@@ -1,9 +1,9 @@
 // The card-window machinery as the user meets it, through the customer card: save and overwrite,
 // mandatory fields, Duplicate, the arrows, focus frame, hint line, archive failures and a record
 // changed by another workstation.
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
+#include "WindowTestKit.h"
 #include "core/Archive.h"
 #include "customers/ClientiRecord.h"
 #include "customers/TfrmClienti.h"

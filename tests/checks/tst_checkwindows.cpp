@@ -1,6 +1,6 @@
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "checks/CheckDialogs.h"
 #include "checks/CheckWindows.h"
 

@@ -1,5 +1,4 @@
 #include "TestFolder.h"
-
 #include "core/IniFile.h"
 
 #include <QtTest>
@@ -31,7 +30,8 @@ void TestIniFile::readsCaseInsensitivelyWithLfOrCrLf()
     IniFile ini;
     ini.fromBytes(bytes);
     QCOMPARE(ini.value(QStringLiteral("Accesso"), QStringLiteral("Valore")), QStringLiteral("ABCD"));
-    QCOMPARE(ini.value(QStringLiteral("Accesso"), QStringLiteral("Altro"), QStringLiteral("x")), QStringLiteral("x"));
+    QCOMPARE(ini.value(QStringLiteral("Accesso"), QStringLiteral("Altro"), QStringLiteral("x")),
+             QStringLiteral("x"));
     QCOMPARE(ini.value(QStringLiteral("Nessuna"), QStringLiteral("Valore")), QString());
 }
 
@@ -41,26 +41,31 @@ void TestIniFile::writeKeepsForeignLinesAndWritesCrLf()
     ini.fromBytes("; commento\n[Ditta]\nNome=Vecchio\nAltro = 1\n\n[Accesso]\nValore=00\n");
     ini.setValue(QStringLiteral("ditta"), QStringLiteral("NOME"), QStringLiteral("Nuovo"));
     ini.setValue(QStringLiteral("Ditta"), QStringLiteral("Via"), QStringLiteral("Roma 1"));
-    QCOMPARE(ini.toBytes(), QByteArray("; commento\r\n[Ditta]\r\nNome=Nuovo\r\nAltro = 1\r\nVia=Roma 1\r\n\r\n"
-                                       "[Accesso]\r\nValore=00\r\n"));
+    QCOMPARE(ini.toBytes(),
+             QByteArray("; commento\r\n[Ditta]\r\nNome=Nuovo\r\nAltro = 1\r\nVia=Roma 1\r\n\r\n"
+                        "[Accesso]\r\nValore=00\r\n"));
 }
 
 void TestIniFile::writeCreatesSectionAndFile()
 {
     TestFolder dir;
     const QString path = dir.file(QStringLiteral("Taccuino.ini"));
-    QVERIFY(IniFile::write(path, QStringLiteral("Numerazione"), QStringLiteral("Inizio"), QStringLiteral("50")));
+    QVERIFY(
+        IniFile::write(path, QStringLiteral("Numerazione"), QStringLiteral("Inizio"), QStringLiteral("50")));
     QCOMPARE(dir.read(QStringLiteral("Taccuino.ini")), QByteArray("[Numerazione]\r\nInizio=50\r\n"));
-    QCOMPARE(IniFile::read(path, QStringLiteral("NUMERAZIONE"), QStringLiteral("inizio")), QStringLiteral("50"));
+    QCOMPARE(IniFile::read(path, QStringLiteral("NUMERAZIONE"), QStringLiteral("inizio")),
+             QStringLiteral("50"));
 }
 
 void TestIniFile::windows1252()
 {
     TestFolder dir;
     const QString path = dir.file(QStringLiteral("a.ini"));
-    QVERIFY(IniFile::write(path, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("Citt\u00E0 \u20AC")));
+    QVERIFY(
+        IniFile::write(path, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("Citt\u00E0 \u20AC")));
     QCOMPARE(dir.read(QStringLiteral("a.ini")), QByteArray("[S]\r\nK=Citt\xE0 \x80\r\n"));
-    QCOMPARE(IniFile::read(path, QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("Citt\u00E0 \u20AC"));
+    QCOMPARE(IniFile::read(path, QStringLiteral("S"), QStringLiteral("K")),
+             QStringLiteral("Citt\u00E0 \u20AC"));
 }
 
 void TestIniFile::saveFailureLeavesOldFile()
@@ -70,7 +75,8 @@ void TestIniFile::saveFailureLeavesOldFile()
     QVERIFY(!IniFile::write(path, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
     // A directory in the file's place: the write fails and the directory stays.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("b.ini")));
-    QVERIFY(!IniFile::write(dir.file(QStringLiteral("b.ini")), QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
+    QVERIFY(!IniFile::write(dir.file(QStringLiteral("b.ini")), QStringLiteral("S"), QStringLiteral("K"),
+                            QStringLiteral("v")));
     QVERIFY(QFileInfo(dir.file(QStringLiteral("b.ini"))).isDir());
 }
 

@@ -1,10 +1,9 @@
+#include "core/Record.h"
 #include "customers/ClientiRecord.h"
 #include "deadlines/ScadenzarioRecord.h"
 #include "quotes/PreventiviRecord.h"
 #include "suppliers/FornitoriRecord.h"
 #include "warehouse/MagazzinoRecord.h"
-
-#include "core/Record.h"
 
 #include <QtTest>
 
@@ -44,6 +43,7 @@ void TestLayouts::sizes()
 
 void TestLayouts::offsets_data()
 {
+    // clang-format off
     QTest::addColumn<const RecordLayout *>("layout");
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("name");
@@ -86,6 +86,7 @@ void TestLayouts::offsets_data()
     QTest::newRow("Scadenzario Dettagli") << s << int(Scadenzario::Dettagli) << "Dettagli" << 642 << 250;
     QTest::newRow("Scadenzario Costo") << s << int(Scadenzario::Costo) << "Costo" << 1044 << 15;
     QTest::newRow("Scadenzario Effettuata") << s << int(Scadenzario::Effettuata) << "Effettuata" << 1365 << 2;
+    // clang-format on
 }
 
 void TestLayouts::offsets()
@@ -110,14 +111,18 @@ void TestLayouts::quoteLineAddressing()
         Column column;
         const char *first;
         int offset, size;
-    } blocks[] = {{Column::Quant, "txtQuant", 1086, 7},      {Column::Codice, "txtCodice", 1296, 21},
-                  {Column::Desc, "txtDesc", 1926, 56},       {Column::Prezzo, "txtPrezzo", 3606, 11},
-                  {Column::PercSconto, "txtPercSconto", 3936, 7}, {Column::Importo, "txtImporto", 4146, 11},
+    } blocks[] = {{Column::Quant, "txtQuant", 1086, 7},
+                  {Column::Codice, "txtCodice", 1296, 21},
+                  {Column::Desc, "txtDesc", 1926, 56},
+                  {Column::Prezzo, "txtPrezzo", 3606, 11},
+                  {Column::PercSconto, "txtPercSconto", 3936, 7},
+                  {Column::Importo, "txtImporto", 4146, 11},
                   {Column::Es, "chkEs", 4476, 3}};
     for (const auto &b : blocks) {
         for (int line : {1, 12, 30}) {
             const int f = lineField(b.column, line);
-            QCOMPARE(l.name(f), QStringLiteral("%1%2").arg(QLatin1StringView(b.first)).arg(line, 2, 10, QChar(u'0')));
+            QCOMPARE(l.name(f),
+                     QStringLiteral("%1%2").arg(QLatin1StringView(b.first)).arg(line, 2, 10, QChar(u'0')));
             QCOMPARE(l.offset(f), b.offset + (line - 1) * b.size);
         }
     }
@@ -133,7 +138,8 @@ void TestLayouts::encodeDecodeRoundTrip()
     const QByteArray bytes = r.encode();
     QCOMPARE(bytes.size(), 4886);
     QCOMPARE(bytes.mid(385, 6), QByteArray("\x05Rossi"));
-    QCOMPARE(bytes.mid(1163, 2), QByteArray("\x01" "3"));
+    QCOMPARE(bytes.mid(1163, 2), QByteArray("\x01"
+                                            "3"));
     QCOMPARE(bytes.mid(4883, 3), QByteArray("\x02S\xEC"));
     const Record back = Record::decode(Preventivi::layout(), bytes);
     QCOMPARE(back.texts(), r.texts());

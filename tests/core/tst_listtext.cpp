@@ -1,5 +1,5 @@
-#include "core/ListText.h"
 #include "core/ListLines.h"
+#include "core/ListText.h"
 #include "core/Record.h"
 #include "core/RecordView.h"
 
@@ -46,12 +46,14 @@ void TestListText::fix()
 
 void TestListText::caseFoldingTouchesOnlyAToZ()
 {
-    QCOMPARE(ListText::upperAZ(QStringLiteral("citt\u00E0 z\u00E8ta")), QStringLiteral("CITT\u00E0 Z\u00E8TA"));
+    QCOMPARE(ListText::upperAZ(QStringLiteral("citt\u00E0 z\u00E8ta")),
+             QStringLiteral("CITT\u00E0 Z\u00E8TA"));
     QCOMPARE(ListText::lowerAZ(QStringLiteral("\u00C8 ROSSI")), QStringLiteral("\u00C8 rossi"));
 }
 
 void TestListText::order_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::newRow("case ignored for letters") << QStringLiteral("bianchi") << QStringLiteral("Rossi");
@@ -67,6 +69,7 @@ void TestListText::order_data()
     QTest::newRow("euro (0x80) before accented letters")
         << QStringLiteral("\u20AC") << QStringLiteral("\u00E0");
     QTest::newRow("shorter first") << QStringLiteral("Ross") << QStringLiteral("rossi");
+    // clang-format on
 }
 
 void TestListText::order()
@@ -179,6 +182,7 @@ void TestListText::sortAgreesWithTheListOrder()
 
 void TestListText::contains_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("criterion");
     QTest::addColumn<bool>("found");
@@ -194,6 +198,7 @@ void TestListText::contains_data()
     QTest::newRow("not in the code page") << QStringLiteral("Lodz") << QStringLiteral("\u0141") << false;
     QTest::newRow("empty criterion") << QStringLiteral("Rossi") << QString() << true;
     QTest::newRow("longer than the field") << QStringLiteral("Ro") << QStringLiteral("ross") << false;
+    // clang-format on
 }
 
 void TestListText::contains()

@@ -1,7 +1,6 @@
 #include "core/Numbers.h"
 
 #include <QtTest>
-
 #include <cmath>
 
 class TestNumbers : public QObject
@@ -125,6 +124,7 @@ void TestNumbers::arrotonda()
 
 void TestNumbers::normalizeAmount_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
     QTest::newRow("no comma") << "27" << "27,00";
@@ -133,6 +133,7 @@ void TestNumbers::normalizeAmount_data()
     QTest::newRow("three decimals") << "0,125" << "0,125";
     QTest::newRow("negative whole") << "-4" << "-4,00";
     QTest::newRow("exponent form gains ,00") << "1E-8" << "1E-8,00";
+    // clang-format on
 }
 
 void TestNumbers::normalizeAmount()

@@ -1,5 +1,4 @@
 #include "TestFolder.h"
-
 #include "core/Archive.h"
 #include "core/ArchiveError.h"
 #include "core/RecordFile.h"
@@ -11,7 +10,10 @@ namespace {
 
 constexpr int R = 16;
 
-QByteArray rec(char c) { return QByteArray(R, c); }
+QByteArray rec(char c)
+{
+    return QByteArray(R, c);
+}
 
 } // namespace
 

@@ -53,6 +53,7 @@ void TestTextField::win1252Encode()
 
 void TestTextField::store_data()
 {
+    // clang-format off
     QTest::addColumn<int>("capacity");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("field");
@@ -63,6 +64,7 @@ void TestTextField::store_data()
     QTest::newRow("empty") << 2 << "" << QByteArray("\0\0\0", 3);
     QTest::newRow("yes flag") << 2 << QStringLiteral("S\u00EC") << QByteArray("\x02S\xEC", 3);
     QTest::newRow("unrepresentable") << 4 << QStringLiteral("\u03A9") << QByteArray("\x01?\0\0\0", 5);
+    // clang-format on
 }
 
 void TestTextField::store()
@@ -78,11 +80,15 @@ void TestTextField::store()
 void TestTextField::loadNeverReadsPastCapacity()
 {
     // Length byte 200 on a Text(3) field followed by another field's bytes.
-    const QByteArray bytes("\xC8" "abcXYZ", 7);
+    const QByteArray bytes("\xC8"
+                           "abcXYZ",
+                           7);
     QCOMPARE(TextField::load(bytes.constData(), 3), QStringLiteral("abc"));
     QVERIFY(TextField::lengthOverflows(bytes.constData(), 3));
     // Filler after the text is ignored whatever it holds.
-    const QByteArray filler("\x02" "ok\xFF\xFF", 5);
+    const QByteArray filler("\x02"
+                            "ok\xFF\xFF",
+                            5);
     QCOMPARE(TextField::load(filler.constData(), 4), QStringLiteral("ok"));
 }
 

@@ -1,11 +1,11 @@
 // The start panel of the deadlines window: the alert of imminent deadlines with its banner, OK
 // button and sound, the calendar with its day and month lists, and the lists' export.
-#include "WindowTestKit.h"
 #include "../export/ExportFileParts.h"
 #include "DeadlineFixtures.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "deadlines/TfrmScadenzario.h"
 #include "services/ExportWindow.h"
 

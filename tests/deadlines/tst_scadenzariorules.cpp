@@ -13,11 +13,13 @@ Q_DECLARE_METATYPE(MessageKind)
 
 namespace {
 
-const QString kValidDate = QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida.");
+const QString kValidDate =
+    QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida.");
 
 QString missing(const char *what)
 {
-    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
+    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") +
+           QString::fromUtf8(what);
 }
 
 // A card with every field the checks look at filled in: 5 March 2024 at 09:30.
@@ -81,12 +83,14 @@ void TestScadenzarioRules::yearOfAFile()
     QCOMPARE(Rules::isYear(typed), accepted);
     if (accepted) {
         QCOMPARE(Rules::fileName(typed), typed + QStringLiteral(".sca"));
-        QCOMPARE(Rules::caption(typed), QStringLiteral(" Quadrivo - Scadenzario e appuntamenti anno ") + typed);
+        QCOMPARE(Rules::caption(typed),
+                 QStringLiteral(" Quadrivo - Scadenzario e appuntamenti anno ") + typed);
     }
 }
 
 void TestScadenzarioRules::amountOnLeave_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("empty") << "" << "0,00";
@@ -110,6 +114,7 @@ void TestScadenzarioRules::amountOnLeave_data()
     QTest::newRow("fifteen digits") << "123456789012345" << "123456789012345,00";
     QTest::newRow("pasted exponent too large for digits") << "1E20" << "0,00";
     QTest::newRow("pasted exponent in range") << "1,5E3" << "1500,00";
+    // clang-format on
 }
 
 void TestScadenzarioRules::amountOnLeave()
@@ -146,6 +151,7 @@ void TestScadenzarioRules::monthNumber()
 
 void TestScadenzarioRules::saveChecks_data()
 {
+    // clang-format off
     QTest::addColumn<Changes>("changes");
     QTest::addColumn<MessageKind>("kind");
     QTest::addColumn<QString>("message"); // empty: the card may be saved
@@ -213,6 +219,7 @@ void TestScadenzarioRules::saveChecks_data()
     refused("day of three characters", {{Giorno, "123"}},
             QStringLiteral("Attenzione: la data 123/03/2024 non esiste.\n\r\n\r") + kValidDate, Giorno,
             MessageKind::Plain);
+    // clang-format on
 }
 
 void TestScadenzarioRules::saveChecks()
@@ -259,8 +266,8 @@ void TestScadenzarioRules::newCardDefaults()
     const Record card = Rules::newCard();
     for (int field = 0; field < layout().fieldCount(); ++field) {
         const QString expected = field == OreApp || field == MinutiApp ? QStringLiteral("00")
-                                 : field == Costo                       ? QStringLiteral("0,00")
-                                                                        : QString();
+                                 : field == Costo                      ? QStringLiteral("0,00")
+                                                                       : QString();
         QCOMPARE(card.text(field), expected);
     }
 }
@@ -277,8 +284,9 @@ void TestScadenzarioRules::duplicateKeepsAllButDateAndTime()
     QCOMPARE(copy.text(Mese), QString());
     QCOMPARE(copy.text(OreApp), QStringLiteral("00"));
     QCOMPARE(copy.text(MinutiApp), QStringLiteral("00"));
-    for (int field : {Anno, Avviso, Pagatore, CodFisc, NumTessera, Carica, TelCel, Recapito, Anticipi, Complessivo,
-                      Rateazione, Beneficiario, Dettagli, Officina, Costo, Contatto, Note, DaConfermare, Effettuata})
+    for (int field :
+         {Anno, Avviso, Pagatore, CodFisc, NumTessera, Carica, TelCel, Recapito, Anticipi, Complessivo,
+          Rateazione, Beneficiario, Dettagli, Officina, Costo, Contatto, Note, DaConfermare, Effettuata})
         QCOMPARE(copy.text(field), card.text(field));
 }
 

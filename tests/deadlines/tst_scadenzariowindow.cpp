@@ -1,10 +1,10 @@
 // The deadlines window as the user meets it: the year on the start panel, the card of that year's
 // file, its save checks with their messages, Duplicate, the input rules, the identifier check
 // and the bytes that reach the file.
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "core/Record.h"
 #include "deadlines/ScadenzarioRecord.h"
 #include "deadlines/TfrmScadenzario.h"

@@ -1,10 +1,10 @@
-#include "WindowTestKit.h"
 #include "ExportFileParts.h"
 #include "ExportFixtures.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "ToolRun.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "services/ExportWindow.h"
 
 #include <QAbstractItemModel>

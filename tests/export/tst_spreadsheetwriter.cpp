@@ -114,6 +114,7 @@ private Q_SLOTS:
 
 void TestSpreadsheetWriter::writesTheFile_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QList<Column>>("columns");
     QTest::addColumn<Rows>("rows");
@@ -193,6 +194,7 @@ void TestSpreadsheetWriter::writesTheFile_data()
         << Rows{{stored("uno\r\ndue")}, {edit(QStringLiteral("tre\nquattro"))}}
         << head("S") + "<tr>" + th(350, "Note") + "</tr><tr>" + tdL("uno&#13;&#10;due") + "</tr><tr>" +
                tdL("tre&#10;quattro") + "</tr>" + kTail;
+    // clang-format on
 }
 
 void TestSpreadsheetWriter::writesTheFile()

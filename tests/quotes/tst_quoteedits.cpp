@@ -14,6 +14,7 @@ private Q_SLOTS:
 
 void TestQuoteEdits::leaveDecimal_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("trailing zero dropped") << "2,50" << "2,5";
@@ -27,6 +28,7 @@ void TestQuoteEdits::leaveDecimal_data()
     QTest::newRow("0,00035 lies below the half") << "0,00035" << "0,0003";
     QTest::newRow("1,00005 lies above the half") << "1,00005" << "1,0001";
     QTest::newRow("out of range emptied") << "1E400" << "";
+    // clang-format on
 }
 
 void TestQuoteEdits::leaveDecimal()
@@ -38,6 +40,7 @@ void TestQuoteEdits::leaveDecimal()
 
 void TestQuoteEdits::leavePrice_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("whole gets cents") << "7" << "7,00";
@@ -50,6 +53,7 @@ void TestQuoteEdits::leavePrice_data()
     QTest::newRow("two commas become zero") << "1,2,3" << "0,00";
     QTest::newRow("empty stays empty") << "" << "";
     QTest::newRow("blanks are emptied") << "   " << "";
+    // clang-format on
 }
 
 void TestQuoteEdits::leavePrice()

@@ -1,7 +1,6 @@
+#include "TestFolder.h"
 #include "quotes/QuoteNumbering.h"
 #include "quotes/Taccuino.h"
-
-#include "TestFolder.h"
 
 #include <QDir>
 #include <QtTest>
@@ -22,6 +21,7 @@ private Q_SLOTS:
 
 void TestQuoteNumbering::propose_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("inizio");
     QTest::addColumn<QString>("annoSolare");
     QTest::addColumn<qint64>("count");
@@ -40,6 +40,7 @@ void TestQuoteNumbering::propose_data()
     QTest::newRow("start not whole") << "1,5" << "" << qint64(0) << false << "";
     QTest::newRow("start letters") << "abc" << "S\u00EC" << qint64(0) << false << "";
     QTest::newRow("start beyond an integer") << "99999999999" << "" << qint64(0) << false << "";
+    // clang-format on
 }
 
 void TestQuoteNumbering::propose()
@@ -57,6 +58,7 @@ void TestQuoteNumbering::propose()
 
 void TestQuoteNumbering::startWindow_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("left");
@@ -64,6 +66,7 @@ void TestQuoteNumbering::startWindow_data()
     QTest::newRow("empty") << "" << "1" << "1";
     QTest::newRow("zero stays") << "0" << "0" << "0";
     QTest::newRow("letters") << "ab" << "ab" << "1";
+    // clang-format on
 }
 
 void TestQuoteNumbering::startWindow()
@@ -108,8 +111,9 @@ void TestQuoteNumbering::issuerRoundTrip()
 void TestQuoteNumbering::clearedIssuerKeepsTheRest()
 {
     TestFolder folder;
-    folder.write(Taccuino::fileName(), "[Ditta Emittente]\r\nNome=Rossi\r\nPagamento=Bonifico\r\nIban=IT60X\r\n"
-                                       "Aliquota Iva=22\r\n\r\n[Numerazione Preventivi]\r\nInizio=50\r\n");
+    folder.write(Taccuino::fileName(),
+                 "[Ditta Emittente]\r\nNome=Rossi\r\nPagamento=Bonifico\r\nIban=IT60X\r\n"
+                 "Aliquota Iva=22\r\n\r\n[Numerazione Preventivi]\r\nInizio=50\r\n");
     const QString ini = folder.file(Taccuino::fileName());
     Taccuino::IssuerTexts texts = Taccuino::readIssuer(ini);
     QCOMPARE(texts[Taccuino::Pagamento], QStringLiteral("Bonifico"));

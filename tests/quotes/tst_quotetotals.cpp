@@ -58,6 +58,7 @@ private Q_SLOTS:
 
 void TestQuoteTotals::calcola_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("lines");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QStringList>("amounts");
@@ -129,6 +130,7 @@ void TestQuoteTotals::calcola_data()
         << QStringList{"0,30", "0,03", "0,33", "0,00", "0,33"};
     QTest::newRow("decimal rate") << "1|100,00" << "7,5" << QStringList{"100,00"}
                                   << QStringList{"100,00", "7,50", "107,50", "0,00", "107,50"};
+    // clang-format on
 }
 
 void TestQuoteTotals::calcola()
@@ -180,6 +182,7 @@ void TestQuoteTotals::skippedLineKeepsItsAmountAndCounts()
 
 void TestQuoteTotals::failureStopsWithZeroTotals_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("lines");
     QTest::addColumn<int>("damagedLine"); // 0-based; -1 for none
     QTest::addColumn<QString>("damagedQuant");
@@ -199,6 +202,7 @@ void TestQuoteTotals::failureStopsWithZeroTotals_data()
                                          << QStringList{"10,00", "9,99", "9,99"} << "22";
     QTest::newRow("quantity out of range") << "1|10,00;1|5,00;1|3,00" << 0 << "1E400" << "" << "22"
                                            << QStringList{"9,99", "9,99", "9,99"} << "22";
+    // clang-format on
 }
 
 void TestQuoteTotals::failureStopsWithZeroTotals()

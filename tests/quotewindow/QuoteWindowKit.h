@@ -3,9 +3,9 @@
 // The quote window as a test meets it: a program folder with a year file, the platform doubles,
 // the window shown and active; typing like a user and writing quotes without the window.
 
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
+#include "WindowTestKit.h"
 #include "core/Record.h"
 #include "quotes/PreventiviRecord.h"
 #include "quotes/TfrmPreventivi.h"

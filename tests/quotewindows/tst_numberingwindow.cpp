@@ -1,7 +1,7 @@
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "quotes/TfrmNumerazione.h"
 
 #include <QApplication>
@@ -248,15 +248,15 @@ void TestNumberingWindow::runOpensInQuoteMode()
     folder.write(kIni, kFixture);
     QString title, shown;
     WindowTestKit::withNextModal([] { TfrmNumerazione::run(nullptr); },
-                               [&](QDialog *dialog) {
-                                   auto *window = qobject_cast<TfrmNumerazione *>(dialog);
-                                   QVERIFY(window);
-                                   title = window->windowTitle();
-                                   shown = controls(*window).inizio->text();
-                                   WindowShot::keep(window, QStringLiteral("TfrmNumerazione"));
-                                   controls(*window).inizio->setText(QStringLiteral("50"));
-                                   controls(*window).applica->click();
-                               });
+                                 [&](QDialog *dialog) {
+                                     auto *window = qobject_cast<TfrmNumerazione *>(dialog);
+                                     QVERIFY(window);
+                                     title = window->windowTitle();
+                                     shown = controls(*window).inizio->text();
+                                     WindowShot::keep(window, QStringLiteral("TfrmNumerazione"));
+                                     controls(*window).inizio->setText(QStringLiteral("50"));
+                                     controls(*window).applica->click();
+                                 });
 
     QCOMPARE(title, QStringLiteral(" Impostazione inizio numerazione preventivi"));
     QCOMPARE(shown, QStringLiteral("3"));

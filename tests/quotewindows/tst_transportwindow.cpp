@@ -1,7 +1,7 @@
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "quotes/TfrmDatiVeicolo.h"
 
 #include <QApplication>

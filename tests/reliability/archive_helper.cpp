@@ -16,7 +16,8 @@
 // SIGXFSZ ignored so the write itself fails), --start-at MS (wait until that many ms since the
 // epoch, so several helpers begin together), --positions FILE (append: one line "WRITER SEQ POSITION"
 // per record appended, to find two appends that were given the same place), --gate
-// always|never|smb (when to take the workstation gate; smb, on SMB shares only, by default). Exit status: 0 done, 3 archive error, 2 usage.
+// always|never|smb (when to take the workstation gate; smb, on SMB shares only, by default). Exit status: 0
+// done, 3 archive error, 2 usage.
 
 #include "SelfCheck.h"
 #include "core/Archive.h"
@@ -234,7 +235,8 @@ int main(int argc, char **argv)
         if (command == QLatin1String("stock") && rest == 2)
             return takeStock(path, std::atoll(args[0]), std::atoll(args[1]));
         if (command == QLatin1String("unload") && rest == 3)
-            return unloadStock(path, std::atoll(args[0]), QString::fromLocal8Bit(args[1]), std::atoll(args[2]));
+            return unloadStock(path, std::atoll(args[0]), QString::fromLocal8Bit(args[1]),
+                               std::atoll(args[2]));
         if (command == QLatin1String("hold") && (rest == 1 || rest == 2))
             return hold(path, std::atoi(args[0]), rest == 2 && std::strcmp(args[1], "reopen") == 0);
         if (command == QLatin1String("tally") && rest == 3)

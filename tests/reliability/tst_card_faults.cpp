@@ -311,6 +311,7 @@ void TestCardFaults::savesReachTheDiskBeforeTheyAreReported()
 
 void TestCardFaults::lockedArchiveIsReportedInTime_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("card");
     QTest::addColumn<Action>("action");
     QTest::addColumn<int>("deadlineMs");
@@ -323,6 +324,7 @@ void TestCardFaults::lockedArchiveIsReportedInTime_data()
     }
     // Once with the deadline the program runs with.
     QTest::newRow("customers, save existing, 5 s") << QStringLiteral("customers") << Action::SaveExisting << 5000;
+    // clang-format on
 }
 
 // Another copy holding the archive past the deadline: the window says so within the deadline and

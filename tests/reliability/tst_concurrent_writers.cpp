@@ -138,9 +138,10 @@ void TestConcurrentWriters::appendsArriveWholeAndOnce()
     const qint64 slowest = runAll(
         writers,
         [&](int w) {
-            return QStringList{QStringLiteral("--gate"),     gate, QStringLiteral("--deadline"),
-                               QStringLiteral("60000"),      QStringLiteral("append"), path,
-                               QString::number(size),        QString::number(w),      QString::number(each)};
+            return QStringList{
+                QStringLiteral("--gate"), gate, QStringLiteral("--deadline"), QStringLiteral("60000"),
+                QStringLiteral("append"), path, QString::number(size),        QString::number(w),
+                QString::number(each)};
         },
         &failure);
     QVERIFY2(slowest >= 0, qPrintable(failure));
@@ -149,8 +150,8 @@ void TestConcurrentWriters::appendsArriveWholeAndOnce()
     qInfo("appends on %s%s: %d writers x %d, count %lld, lost %lld, torn %lld, duplicated %lld, "
           "stray bytes %lld, writer switches %lld, %lld ms, slowest append %lld ms",
           qPrintable(Harness::fileSystemName(dir.path())), gate == u"always" ? " through the gate" : "",
-          writers, each, tally.records, tally.lost,
-          tally.torn, tally.duplicated, tally.tailBytes, tally.switches, t.elapsed(), slowest);
+          writers, each, tally.records, tally.lost, tally.torn, tally.duplicated, tally.tailBytes,
+          tally.switches, t.elapsed(), slowest);
     QVERIFY2(tally.firstProblem.isEmpty(), qPrintable(tally.firstProblem));
     QCOMPARE(tally.records, qint64(writers) * each);
     QCOMPARE(tally.tailBytes, 0);
@@ -193,9 +194,9 @@ void TestConcurrentWriters::stockUpdatesAreNeverLost()
     const qint64 slowest = runAll(
         writers,
         [&](int) {
-            return QStringList{QStringLiteral("--gate"),  gate, QStringLiteral("--deadline"),
-                               QStringLiteral("60000"),   QStringLiteral("stock"), path,
-                               QStringLiteral("2"),       QString::number(each)};
+            return QStringList{
+                QStringLiteral("--gate"), gate, QStringLiteral("--deadline"), QStringLiteral("60000"),
+                QStringLiteral("stock"),  path, QStringLiteral("2"),          QString::number(each)};
         },
         &failure);
     QVERIFY2(slowest >= 0, qPrintable(failure));

@@ -1,11 +1,11 @@
 // The import's stock unload from several copies of the program at once, and under failing system
 // calls: no unload is lost, and a failure never copies the item into the quote line nor touches
 // another record.
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "FaultInjector.h"
 #include "Harness.h"
 #include "TestFolder.h"
+#include "WindowTestKit.h"
 #include "core/Record.h"
 #include "core/RecordFile.h"
 #include "core/SysIo.h"

@@ -1,9 +1,9 @@
 // The summary list windows as the cards open them, and the two inventory windows: what each shows,
 // what a double click loads into the card, and what they print.
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "customers/ClientiRecord.h"
 #include "customers/TfrmClienti.h"
 #include "deadlines/ScadenzarioRecord.h"

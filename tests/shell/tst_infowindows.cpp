@@ -1,7 +1,7 @@
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "shell/Help.h"
 #include "shell/LinkLabel.h"
 #include "shell/TfrmGuida.h"

@@ -1,7 +1,7 @@
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "core/Crypt.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"

@@ -26,4 +26,7 @@ void TestFolder::write(const QString &name, const QByteArray &bytes) const
         f.write(bytes);
 }
 
-bool TestFolder::exists(const QString &name) const { return QFile::exists(file(name)); }
+bool TestFolder::exists(const QString &name) const
+{
+    return QFile::exists(file(name));
+}

@@ -127,7 +127,8 @@ void TestToolSearch::escapedLinesAndMissingArchive()
 {
     TestFolder folder;
     const QString path = folder.file(QStringLiteral("Clienti.pro"));
-    writeRecords(path, {customer(QStringLiteral("D\"Amico\\"), QStringLiteral("citt\u00E0\t\u0001! \u20AC"))});
+    writeRecords(path,
+                 {customer(QStringLiteral("D\"Amico\\"), QStringLiteral("citt\u00E0\t\u0001! \u20AC"))});
     const ToolRun run = runTool({QStringLiteral("search"), QStringLiteral("customers"), path});
     QCOMPARE(run.status, 0);
     const QList<Hit> list = hits(run.lines);

@@ -7,8 +7,14 @@ using ItemFigures::SaveVerdict;
 
 namespace {
 
-QStringList textsOf(const ItemFigures::Prices &p) { return {p.prezzo, p.percIva, p.prezzoConIva}; }
-QStringList textsOf(const ItemFigures::StockValue &v) { return {v.costo, v.giacenza, v.valore}; }
+QStringList textsOf(const ItemFigures::Prices &p)
+{
+    return {p.prezzo, p.percIva, p.prezzoConIva};
+}
+QStringList textsOf(const ItemFigures::StockValue &v)
+{
+    return {v.costo, v.giacenza, v.valore};
+}
 QStringList textsOf(const Card &c)
 {
     return {c.codice, c.giacenza, c.sottoscorta, c.costo, c.valore, c.prezzo, c.percIva, c.prezzoConIva};
@@ -36,6 +42,7 @@ private Q_SLOTS:
 
 void TestItemFigures::leaveInteger_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("3,6 rounds up") << "3,6" << "4";
@@ -45,6 +52,7 @@ void TestItemFigures::leaveInteger_data()
     QTest::newRow("letters") << "abc" << "0";
     QTest::newRow("empty") << "" << "0";
     QTest::newRow("blanks") << "  " << "0";
+    // clang-format on
 }
 
 void TestItemFigures::leaveInteger()
@@ -56,6 +64,7 @@ void TestItemFigures::leaveInteger()
 
 void TestItemFigures::leaveAmount_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("whole") << "7" << "7,00";
@@ -66,6 +75,7 @@ void TestItemFigures::leaveAmount_data()
     QTest::newRow("2,00045 lies below the half") << "2,00045" << "2,0004";
     QTest::newRow("empty") << "" << "0,00";
     QTest::newRow("two commas") << "1,2,3" << "0,00";
+    // clang-format on
 }
 
 void TestItemFigures::leaveAmount()
@@ -77,6 +87,7 @@ void TestItemFigures::leaveAmount()
 
 void TestItemFigures::calcola_data()
 {
+    // clang-format off
     // prezzo, percIva, prezzoConIva before and after
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");
@@ -95,6 +106,7 @@ void TestItemFigures::calcola_data()
         << QStringList{"1,2,3", "22", "5,00"} << QStringList{"0,00", "22", "5,00"} << true;
     QTest::newRow("unreadable price with VAT is reset, the price kept")
         << QStringList{"10,00", "22", "x"} << QStringList{"10,00", "22", "0,00"} << true;
+    // clang-format on
 }
 
 void TestItemFigures::calcola()
@@ -109,6 +121,7 @@ void TestItemFigures::calcola()
 
 void TestItemFigures::scorpora_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<bool>("warned");
@@ -123,6 +136,7 @@ void TestItemFigures::scorpora_data()
                                                << QStringList{"3,00", "22", "0,00"} << true;
     QTest::newRow("rate of -100 would divide by zero")
         << QStringList{"3,00", "-100", "10,00"} << QStringList{"3,00", "-100", "10,00"} << true;
+    // clang-format on
 }
 
 void TestItemFigures::scorpora()
@@ -157,6 +171,7 @@ void TestItemFigures::calcolaValore()
 
 void TestItemFigures::prepareSave_data()
 {
+    // clang-format off
     // codice, giacenza, sottoscorta, costo, valore, prezzo, percIva, prezzoConIva
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");
@@ -182,6 +197,7 @@ void TestItemFigures::prepareSave_data()
         << QStringList{"A1", "5", "1", "2,00", "", "1,,0", "22", "12,20"}
         << QStringList{"A1", "5", "1", "2,00", "0,00", "0,00", "22", "12,20"} << int(SaveVerdict::InvalidPrices)
         << "txtPrezzo_con_Iva";
+    // clang-format on
 }
 
 void TestItemFigures::prepareSave()

@@ -25,15 +25,18 @@ private Q_SLOTS:
 void TestStockAdjustment::labels()
 {
     QCOMPARE(StockAdjustment::quantityLabel(Direction::Add), QStringLiteral("Quantit\u00E0 da aggiungere:"));
-    QCOMPARE(StockAdjustment::quantityLabel(Direction::Subtract), QStringLiteral("Quantit\u00E0 da sottrarre:"));
+    QCOMPARE(StockAdjustment::quantityLabel(Direction::Subtract),
+             QStringLiteral("Quantit\u00E0 da sottrarre:"));
 }
 
 void TestStockAdjustment::opening_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("cardStock");
     QTest::addColumn<QString>("stock");
     QTest::newRow("blank stock becomes 0") << "  " << "0";
     QTest::newRow("trimmed") << " 12 " << "12";
+    // clang-format on
 }
 
 void TestStockAdjustment::opening()
@@ -49,12 +52,14 @@ void TestStockAdjustment::opening()
 
 void TestStockAdjustment::leave_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("leading zeros") << "0012" << "12";
     QTest::newRow("empty") << "" << "0";
     QTest::newRow("sixteen digits keep fifteen significant")
         << "1234567890123456" << "1,23456789012346E15";
+    // clang-format on
 }
 
 void TestStockAdjustment::leave()
@@ -66,6 +71,7 @@ void TestStockAdjustment::leave()
 
 void TestStockAdjustment::calcolaTotale_data()
 {
+    // clang-format off
     QTest::addColumn<Direction>("direction");
     QTest::addColumn<QStringList>("before"); // giacenza, aggiunta, totale
     QTest::addColumn<QStringList>("after");
@@ -75,6 +81,7 @@ void TestStockAdjustment::calcolaTotale_data()
     QTest::newRow("blank edits become 0") << Direction::Add << QStringList{"", " ", ""} << QStringList{"0", "0", "0"};
     QTest::newRow("unreadable stock zeroes all three")
         << Direction::Add << QStringList{"5x", "3", "5"} << QStringList{"0", "0", "0"};
+    // clang-format on
 }
 
 void TestStockAdjustment::calcolaTotale()
@@ -82,7 +89,8 @@ void TestStockAdjustment::calcolaTotale()
     QFETCH(Direction, direction);
     QFETCH(QStringList, before);
     QFETCH(QStringList, after);
-    const StockAdjustment::Texts t = StockAdjustment::calcolaTotale(direction, {before[0], before[1], before[2]});
+    const StockAdjustment::Texts t =
+        StockAdjustment::calcolaTotale(direction, {before[0], before[1], before[2]});
     QCOMPARE((QStringList{t.giacenza, t.aggiunta, t.totale}), after);
 }
 
@@ -106,8 +114,8 @@ void TestStockAdjustment::applyWithoutCalcolaTotale()
 void TestStockAdjustment::sixteenthDigit()
 {
     const QString fifteen = QStringLiteral("123456789012345");
-    QVERIFY(!StockAdjustment::keyEmpties(fifteen));           // the 16th digit is still typed
-    QVERIFY(StockAdjustment::keyEmpties(fifteen + u'6'));     // the key after it empties the edit
+    QVERIFY(!StockAdjustment::keyEmpties(fifteen));       // the 16th digit is still typed
+    QVERIFY(StockAdjustment::keyEmpties(fifteen + u'6')); // the key after it empties the edit
     QVERIFY(!StockAdjustment::keyEmpties(QString()));
 }
 

@@ -1,9 +1,9 @@
 // The two small windows of the item card, driven directly: the stock adjustment window (keys,
 // Enter, focus-loss rule, "Calcola totale", "Applica e chiudi") and the extra data window.
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "warehouse/TfrmDatiPneumatici.h"
 #include "warehouse/TfrmGiacenza.h"
 

@@ -1,9 +1,9 @@
 // The item card as the user meets it: what Save stores, the price and value buttons, the stock
 // and extra data windows opened from the card, Duplicate, the web search and the card's look.
-#include "WindowTestKit.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 #include "WindowShot.h"
+#include "WindowTestKit.h"
 #include "core/RecordFile.h"
 #include "shell/TfrmGuida.h"
 #include "warehouse/MagazzinoRecord.h"
