@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <semaphore>
 #include <thread>
 
@@ -26,6 +27,25 @@ struct flock lockRange(short type)
     fl.l_start = kLockOffset;
     fl.l_len = 1;
     return fl;
+}
+
+// What reading a whole range came to: error 0, or the errno of the failed read (EIO, with
+// `ended`, when the file ended first).
+struct ReadResult
+{
+    int error = 0;
+    bool ended = false;
+};
+
+ReadResult readFully(int fd, char *data, qint64 bytes, off_t at)
+{
+    for (qint64 done = 0; done < bytes;) {
+        const ssize_t got = SysIo::pread(fd, data + done, size_t(bytes - done), at + off_t(done));
+        if (got <= 0)
+            return {got < 0 ? errno : EIO, got == 0};
+        done += got;
+    }
+    return {};
 }
 
 } // namespace
@@ -139,17 +159,10 @@ bool RecordFile::atEnd()
 QByteArray RecordFile::read()
 {
     QByteArray buf(m_recordSize, Qt::Uninitialized);
-    qsizetype done = 0;
-    const off_t base = off_t(m_index) * m_recordSize;
-    while (done < m_recordSize) {
-        const ssize_t n = SysIo::pread(m_fd, buf.data() + done, size_t(m_recordSize - done), base + done);
-        if (n < 0)
-            fail("read");
-        if (n == 0) {
-            errno = EIO;
-            fail("read (past the end)");
-        }
-        done += n;
+    if (const ReadResult r = readFully(m_fd, buf.data(), m_recordSize, off_t(m_index) * m_recordSize);
+        r.error != 0) {
+        errno = r.error;
+        fail(r.ended ? "read (past the end)" : "read");
     }
     ++m_index;
     return buf;
@@ -230,8 +243,7 @@ public:
     struct Block
     {
         const char *data;
-        int error; // errno of the failed read, or 0
-        bool shrank;
+        ReadResult read;
     };
 
     BlockReader(int fd, qint64 recordSize, qint64 perBlock, qint64 count)
@@ -268,20 +280,10 @@ private:
                 return;
             char *data = m_buffers[b % 2].data();
             const qint64 bytes = std::min(m_perBlock, m_count - first) * m_recordSize;
-            Block block{data, 0, false};
-            for (qint64 done = 0; done < bytes;) {
-                const ssize_t got =
-                    SysIo::pread(m_fd, data + done, size_t(bytes - done), off_t(first * m_recordSize + done));
-                if (got <= 0) {
-                    block.error = got < 0 ? errno : EIO;
-                    block.shrank = got == 0;
-                    break;
-                }
-                done += got;
-            }
+            const Block block{data, readFully(m_fd, data, bytes, off_t(first * m_recordSize))};
             m_blocks[b % 2] = block;
             m_full.release();
-            if (block.error != 0)
+            if (block.read.error != 0)
                 return;
         }
     }
@@ -303,47 +305,31 @@ void RecordFile::scan(const std::function<bool(qint64, const char *)> &visit)
 {
     const qint64 n = count();
     const qint64 perBlock = qMax<qint64>(1, kScanBlockBytes / m_recordSize);
-    // A few blocks are not worth a thread.
-    if (n <= 2 * perBlock) {
-        QByteArray block(perBlock * m_recordSize, Qt::Uninitialized);
-        for (qint64 first = 0; first < n; first += perBlock) {
-            const qint64 records = qMin(perBlock, n - first);
-            const qint64 bytes = records * m_recordSize;
-            qint64 done = 0;
-            while (done < bytes) {
-                const ssize_t got = SysIo::pread(m_fd, block.data() + done, size_t(bytes - done),
-                                                 off_t(first * m_recordSize + done));
-                if (got < 0)
-                    fail("read");
-                if (got == 0) {
-                    errno = EIO;
-                    fail("read (file shrank)");
-                }
-                done += got;
-            }
-            for (qint64 i = 0; i < records; ++i) {
-                m_index = first + i + 1;
-                if (!visit(first + i + 1, block.constData() + i * m_recordSize))
-                    return;
-            }
-        }
-        m_index = n;
-        return;
-    }
-    BlockReader reader(m_fd, m_recordSize, perBlock, n);
+    // A few blocks are not worth a thread: they are read here, into one buffer.
+    std::optional<BlockReader> ahead;
+    QByteArray buffer;
+    if (n > 2 * perBlock)
+        ahead.emplace(m_fd, m_recordSize, perBlock, n);
+    else
+        buffer = QByteArray(perBlock * m_recordSize, Qt::Uninitialized);
     for (qint64 first = 0; first < n; first += perBlock) {
-        const BlockReader::Block block = reader.next();
-        if (block.error != 0) {
-            errno = block.error;
-            fail(block.shrank ? "read (file shrank)" : "read");
-        }
         const qint64 records = qMin(perBlock, n - first);
+        const BlockReader::Block block =
+            ahead ? ahead->next()
+                  : BlockReader::Block{
+                        buffer.constData(),
+                        readFully(m_fd, buffer.data(), records * m_recordSize, off_t(first * m_recordSize))};
+        if (block.read.error != 0) {
+            errno = block.read.error;
+            fail(block.read.ended ? "read (file shrank)" : "read");
+        }
         for (qint64 i = 0; i < records; ++i) {
             m_index = first + i + 1;
             if (!visit(first + i + 1, block.data + i * m_recordSize))
                 return;
         }
-        reader.done();
+        if (ahead)
+            ahead->done();
     }
     m_index = n;
 }

@@ -4,6 +4,7 @@
 #include "TfrmScadenzario.h"
 #include "platform/Platform.h"
 #include "shell/Help.h"
+#include "shell/PictureButton.h"
 #include "shell/ShellLook.h"
 #include "shell/card/KeyFilters.h"
 
@@ -51,14 +52,7 @@ QLabel *text(const QString &name, const QString &words)
 QToolButton *pictureButton(const QString &name, const QString &icon, const QString &word,
                            Qt::ToolButtonStyle style = Qt::ToolButtonTextBesideIcon)
 {
-    auto *button = new QToolButton;
-    button->setObjectName(name);
-    button->setIcon(QIcon::fromTheme(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setText(word);
-    button->setToolButtonStyle(style);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
+    return ShellLook::pictureButton(name, icon, word, style, 32);
 }
 
 // A banner of the alert: a word in a coloured band, shown when its state holds.

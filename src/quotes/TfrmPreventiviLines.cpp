@@ -2,6 +2,7 @@
 #include "QuoteEdits.h"
 #include "QuoteWindowInput.h"
 #include "TfrmPreventivi.h"
+#include "shell/PictureButton.h"
 #include "shell/card/LeaveRule.h"
 
 #include <QCheckBox>
@@ -33,14 +34,8 @@ int charsWidth(const QWidget *w, int chars)
 
 QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon, const QString &word)
 {
-    auto *b = new QToolButton(parent);
-    if (!name.isEmpty())
-        b->setObjectName(name);
-    b->setIcon(QIcon::fromTheme(icon));
-    b->setText(word);
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto *b = ShellLook::pictureButton(name, icon, word, Qt::ToolButtonTextBesideIcon, 0, parent);
     b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }

@@ -5,6 +5,7 @@
 #include "core/ArchiveError.h"
 #include "core/RecordLayout.h"
 #include "platform/Platform.h"
+#include "shell/PictureButton.h"
 #include "shell/ShellLook.h"
 #include "shell/card/HintLine.h"
 
@@ -112,15 +113,9 @@ ExportWindow::~ExportWindow() = default;
 QToolButton *ExportWindow::addButton(const QString &name, const QString &icon, const QString &word,
                                      const QString &hint)
 {
-    auto *b = new QToolButton;
-    b->setObjectName(name);
-    b->setIcon(QIcon::fromTheme(icon));
-    b->setIconSize(QSize(32, 32));
-    b->setText(word);
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto *b = ShellLook::pictureButton(name, icon, word, Qt::ToolButtonTextUnderIcon, 32);
     b->setAutoRaise(true);
     b->setMinimumWidth(72);
-    b->setCursor(Qt::PointingHandCursor);
     // Taking the focus on a click closes a cell still being edited, so its text is exported.
     b->setFocusPolicy(Qt::StrongFocus);
     m_hints->setHint(b, hint);

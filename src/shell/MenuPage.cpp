@@ -1,5 +1,6 @@
 #include "MenuPage.h"
 
+#include "PictureButton.h"
 #include "ShellLook.h"
 
 #include <QFrame>
@@ -15,14 +16,8 @@ namespace {
 
 QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon, const QString &word)
 {
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(QIcon::fromTheme(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setText(word);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto *button = ShellLook::pictureButton(name, icon, word, Qt::ToolButtonTextBesideIcon, 32, parent);
     button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
     return button;
 }
 

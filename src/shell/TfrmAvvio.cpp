@@ -7,6 +7,7 @@
 #include "TMisc.h"
 #include "TfrmInfo.h"
 #include "TfrmSplash.h"
+#include "shell/PictureButton.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -61,14 +62,7 @@ QString menuStyle()
 
 QToolButton *footerButton(const QString &name, const QString &icon, const QString &word, QWidget *parent)
 {
-    auto *b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setIcon(QIcon::fromTheme(icon));
-    b->setIconSize(QSize(22, 22));
-    b->setText(word);
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
+    return ShellLook::pictureButton(name, icon, word, Qt::ToolButtonTextBesideIcon, 22, parent);
 }
 
 } // namespace

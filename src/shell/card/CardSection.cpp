@@ -3,6 +3,7 @@
 #include "CardFocus.h"
 #include "CardWindow.h"
 #include "ProvinceCodes.h"
+#include "shell/PictureButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -201,12 +202,7 @@ void CardSection::addCheck(int field, const QString &text, const QString &hint, 
 
 void CardSection::addButton(const CommandSpec &spec, std::function<void()> action)
 {
-    auto *b = new QToolButton;
-    b->setObjectName(spec.name);
-    b->setIcon(QIcon::fromTheme(spec.icon));
-    b->setText(spec.word);
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    b->setCursor(Qt::PointingHandCursor);
+    auto *b = ShellLook::pictureButton(spec.name, spec.icon, spec.word, Qt::ToolButtonTextBesideIcon);
     b->setFocusPolicy(Qt::NoFocus);
     if (action)
         connect(b, &QToolButton::clicked, this, std::move(action));
