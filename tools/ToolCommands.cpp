@@ -110,14 +110,15 @@ void printLines(const ListText::Lines &lines)
 {
     static const JsonBytes json;
     QByteArray text;
-    text.reserve(1 << 20);
+    constexpr qsizetype kChunk = 64 << 10; // written out in pieces, in the same few pages
+    text.reserve(kChunk + 4096);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         text += "{\"pos\": ";
         text += QByteArray::number(lines.position(i));
         text += ", \"line\": ";
         appendJson(text, lines.bytes(i), json);
         text += "}\n";
-        if (text.size() >= (1 << 20)) {
+        if (text.size() >= kChunk) {
             std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
             text.resize(0); // keeps the buffer
         }

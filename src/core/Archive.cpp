@@ -116,3 +116,12 @@ void Archive::scan(const std::function<bool(qint64, const char *)> &visit) const
     f.scan(visit);
     f.close();
 }
+
+void Archive::scanBlocks(const RecordFile::BlockWork &work,
+                         const std::function<void(int slot)> &deliver) const
+{
+    RecordFile f(m_path, m_recordSize);
+    f.openOrCreate(RecordFile::Access::Read);
+    f.scanBlocks(work, deliver);
+    f.close();
+}

@@ -42,6 +42,8 @@ public:
     std::optional<QByteArray> modify(qint64 position, const Change &change) const;
     // Visits every whole record in file order with its 1-based position; return false to stop.
     void scan(const std::function<bool(qint64, const char *)> &visit) const;
+    // RecordFile::scanBlocks over the whole archive.
+    void scanBlocks(const RecordFile::BlockWork &work, const std::function<void(int slot)> &deliver) const;
 
 private:
     QString m_path;

@@ -91,6 +91,24 @@ void Lines::endLine(qint64 position)
     m_lineStart = m_text.size();
 }
 
+void Lines::takeFrom(Lines &other)
+{
+    const qsizetype shift = m_lineStart;
+    const qsizetype needed = m_lineStart + other.m_lineStart;
+    // Grown by reserving, which reallocates in place where it can: appending alone would copy
+    // the whole text into fresh memory at every doubling.
+    if (needed > m_text.capacity())
+        m_text.reserve(std::max(needed, 2 * m_text.capacity()));
+    m_text.truncate(m_lineStart);
+    m_text.append(QByteArrayView(other.m_text.constData(), other.m_lineStart));
+    for (const Entry &e : other.m_lines)
+        m_lines.push_back({e.position, e.begin + shift, e.length});
+    m_lineStart = m_text.size();
+    other.m_text.truncate(0);
+    other.m_lineStart = 0;
+    other.m_lines.clear();
+}
+
 void Lines::sort()
 {
     // Eight bytes at a time: sort on them, then sort again, eight bytes further on, only the runs

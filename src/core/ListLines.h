@@ -48,6 +48,10 @@ public:
     void fit(qsizetype from, int width);
     void endLine(qint64 position);
 
+    // Moves the ended lines of `other` to the end of this list, leaving `other` empty (its
+    // buffers kept for the next lines).
+    void takeFrom(Lines &other);
+
     // The list order: a-z folded to A-Z, every other character by its Windows-1252 byte, shorter
     // before longer, equal lines in the order they were added.
     void sort();

@@ -4,13 +4,19 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
+#include <limits>
+#include <mutex>
 #include <optional>
 #include <semaphore>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -232,6 +238,9 @@ void RecordFile::releaseLock(int fd)
 namespace {
 
 constexpr qint64 kScanBlockBytes = 1 << 20;
+// Smaller blocks when several threads scan: a block is still in the cache of the core that read
+// it when it is worked on, and each thread's buffer costs fewer fresh pages.
+constexpr qint64 kThreadBlockBytes = 256 << 10;
 
 // Reads the blocks of a scan one ahead of the caller on a thread of its own, so that copying the
 // next block out of the page cache overlaps with the work on this one. Two buffers take turns;
@@ -330,6 +339,177 @@ void RecordFile::scan(const std::function<bool(qint64, const char *)> &visit)
         }
         if (ahead)
             ahead->done();
+    }
+    m_index = n;
+}
+
+namespace {
+
+// A few slots for each scanning thread, so that a thread can go on to another block while the
+// ones it did wait for their turn to be handed over.
+constexpr int kSlotsPerThread = 4;
+
+// The blocks of a threaded scan in flight: which block each slot holds until it is handed over,
+// which block is to be handed over next, and the first failure, which stops the scan there.
+// A thread whose block is ready hands over every block whose turn has come, whoever worked on
+// it. The threads take the next block as they come free, so a slower one holds no one up, and
+// wait only when the blocks in flight would need more slots than there are.
+class BlockTurns
+{
+public:
+    BlockTurns(qint64 blocks, int slots) : m_blocks(blocks), m_held(size_t(slots))
+    {
+        for (std::atomic<qint64> &h : m_held)
+            h.store(kFree);
+    }
+
+    // The next block no thread has taken yet, or -1 when there is none (or the scan failed).
+    qint64 take()
+    {
+        const qint64 block = m_next.fetch_add(1);
+        return block < m_blocks && !stoppedBefore(block) ? block : -1;
+    }
+    int slotOf(qint64 block) const { return int(block % qint64(m_held.size())); }
+    bool stoppedBefore(qint64 block) const { return m_failed.load() < block; }
+
+    // Waits until the block before it in its slot was handed over (so the slot is free); false
+    // when a failure came first.
+    bool awaitSlot(qint64 block)
+    {
+        const qint64 needed = block - qint64(m_held.size()) + 1; // blocks handed over by then
+        if (m_handedOver.load() < needed) {
+            ++m_waiting;
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&] { return m_handedOver.load() >= needed || m_failed.load() < block; });
+            --m_waiting;
+        }
+        return !stoppedBefore(block);
+    }
+
+    // The block's work is done.
+    void ready(qint64 block, const std::function<void(int slot)> &deliver)
+    {
+        m_held[size_t(slotOf(block))].store(block);
+        bool freed = false;
+        // Only one thread hands over at a time. One that finds another at it leaves its block to
+        // that one, which looks again after letting go, so no ready block is left behind.
+        while (!m_delivering.exchange(true)) {
+            qint64 turn = m_handedOver.load();
+            try {
+                for (qint64 slot = slotOf(turn);
+                     m_held[size_t(slot)].load() == turn && turn < m_failed.load(); slot = slotOf(turn)) {
+                    deliver(int(slot));
+                    m_held[size_t(slot)].store(kFree);
+                    m_handedOver.store(++turn);
+                    freed = true;
+                }
+            } catch (...) {
+                fail(turn, {}, std::current_exception());
+            }
+            m_delivering.store(false);
+            if (m_held[size_t(slotOf(turn))].load() != turn || turn >= m_failed.load())
+                break;
+        }
+        if (freed && m_waiting.load() > 0) {
+            const std::lock_guard lock(m_mutex);
+            m_changed.notify_all();
+        }
+    }
+
+    void fail(qint64 block, ReadResult read, std::exception_ptr error)
+    {
+        const std::lock_guard lock(m_mutex);
+        if (block < m_failed.load()) {
+            m_failed.store(block);
+            m_read = read;
+            m_error = std::move(error);
+        }
+        m_changed.notify_all();
+    }
+
+    // After every thread has ended: the failure of the earliest failing block, if any.
+    bool failed() const { return m_failed.load() != kNone; }
+    const ReadResult &readFailure() const { return m_read; }
+    const std::exception_ptr &error() const { return m_error; }
+
+private:
+    static constexpr qint64 kFree = -1;
+    static constexpr qint64 kNone = std::numeric_limits<qint64>::max();
+
+    const qint64 m_blocks;
+    std::atomic<qint64> m_next{0};
+    std::vector<std::atomic<qint64>> m_held;
+    std::atomic<bool> m_delivering{false};
+    std::atomic<qint64> m_handedOver{0}; // also the block whose turn it is
+    std::atomic<qint64> m_failed{kNone};
+    std::atomic<int> m_waiting{0};
+    std::mutex m_mutex; // for waiting, and the failure's details
+    std::condition_variable m_changed;
+    ReadResult m_read;
+    std::exception_ptr m_error;
+};
+
+int scanThreads()
+{
+    // Copying out of the page cache is what a scan spends its time on, and a few threads already
+    // take all the memory bandwidth there is.
+    return int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+}
+
+} // namespace
+
+int RecordFile::scanSlots()
+{
+    return scanThreads() * kSlotsPerThread;
+}
+
+void RecordFile::scanBlocks(const BlockWork &work, const std::function<void(int slot)> &deliver)
+{
+    const qint64 n = count();
+    const qint64 perBlock = qMax<qint64>(1, kThreadBlockBytes / m_recordSize);
+    const qint64 blocks = (n + perBlock - 1) / perBlock;
+    // A few blocks are not worth a thread.
+    const int threads = blocks > 2 ? int(std::min<qint64>(scanThreads(), blocks)) : 1;
+    BlockTurns turns(blocks, threads * kSlotsPerThread);
+    // The thread that read a block works on it while the block is still in its own cache.
+    const auto run = [&]() noexcept {
+        qint64 block = 0;
+        try {
+            QByteArray buffer(qMin(perBlock, n) * m_recordSize, Qt::Uninitialized);
+            while ((block = turns.take()) >= 0) {
+                const qint64 first = block * perBlock;
+                const qint64 records = qMin(perBlock, n - first);
+                const ReadResult read =
+                    readFully(m_fd, buffer.data(), records * m_recordSize, off_t(first * m_recordSize));
+                if (read.error != 0) {
+                    turns.fail(block, read, nullptr);
+                    return;
+                }
+                if (!turns.awaitSlot(block))
+                    return;
+                work(turns.slotOf(block), first + 1, buffer.constData(), records);
+                turns.ready(block, deliver);
+            }
+        } catch (...) {
+            turns.fail(block, {}, std::current_exception());
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        try {
+            for (int thread = 1; thread < threads; ++thread)
+                helpers.emplace_back(run);
+        } catch (...) { // no thread to be had: stop the ones started
+            turns.fail(0, {}, std::current_exception());
+        }
+        if (!turns.failed())
+            run();
+    }
+    if (turns.failed()) {
+        if (turns.error())
+            std::rethrow_exception(turns.error());
+        errno = turns.readFailure().error;
+        fail(turns.readFailure().ended ? "read (file shrank)" : "read");
     }
     m_index = n;
 }

@@ -40,6 +40,19 @@ public:
     // 1-based position and the record's bytes; returning false stops the scan.
     void scan(const std::function<bool(qint64, const char *)> &visit);
 
+    // Scans every record in blocks, on several threads when the file is large. The thread that
+    // reads a block hands it to `work` with a slot of its own (0 <= slot < scanSlots()), the
+    // 1-based position of the block's first record, the records' bytes and how many there are:
+    // `work` runs on several blocks at once and must keep what it makes for a slot apart from
+    // the other slots. Then `deliver` takes that slot's result over: once per block, one call at
+    // a time, in file order, and the slot is not used again before. A failed read (or an
+    // exception from `work` or `deliver`) is thrown here once every block before it has been
+    // delivered; no later block is.
+    using BlockWork = std::function<void(int slot, qint64 first, const char *records, qint64 count)>;
+    void scanBlocks(const BlockWork &work, const std::function<void(int slot)> &deliver);
+    // How many slots scanBlocks may use at most.
+    static int scanSlots();
+
     const QString &path() const { return m_path; }
     int recordSize() const { return m_recordSize; }
 

@@ -13,6 +13,12 @@ FaultHook &hook()
     return h;
 }
 
+ReadFaultHook &readHook()
+{
+    static ReadFaultHook h;
+    return h;
+}
+
 // 0: go on; > 0: fail with that errno; -1: short read or write.
 int fault(Call c)
 {
@@ -26,9 +32,14 @@ void setFaultHook(FaultHook h)
 {
     hook() = std::move(h);
 }
+void setReadFaultHook(ReadFaultHook h)
+{
+    readHook() = std::move(h);
+}
 void clearFaultHook()
 {
     hook() = nullptr;
+    readHook() = nullptr;
 }
 
 #define SYSIO_FAIL(call, ret)                                                                                \
@@ -59,7 +70,9 @@ int close(int fd)
 
 ssize_t pread(int fd, void *buf, size_t count, off_t offset)
 {
-    const int f = fault(Call::PRead);
+    int f = fault(Call::PRead);
+    if (f == 0 && readHook())
+        f = readHook()(offset, count);
     if (f > 0) {
         errno = f;
         return -1;

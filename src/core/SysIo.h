@@ -23,6 +23,11 @@ int fdatasync(int fd);
 // the bytes asked for (a short read, as over a network share).
 using FaultHook = std::function<int(Call)>;
 void setFaultHook(FaultHook hook);
+// A hook for reads alone that also sees which bytes are asked for, for reads made on several
+// threads at once (it must be safe to call from any of them); consulted after the fault hook.
+using ReadFaultHook = std::function<int(off_t offset, size_t count)>;
+void setReadFaultHook(ReadFaultHook hook);
+// Clears both hooks.
 void clearFaultHook();
 
 } // namespace SysIo

@@ -22,12 +22,20 @@ void scanInto(const QString &path, const RecordLayout &layout, const Keep &keep,
 {
     if (missing == Missing::Empty && !QFileInfo::exists(path))
         return;
-    Archive(path, layout.recordSize()).scan([&](qint64 position, const char *bytes) {
-        const RecordView view(layout, bytes);
-        if (!keep || keep(view))
-            addLine(view, position, lines);
-        return true;
-    });
+    // Each scanning thread builds its blocks' lines apart; they join the list in file order.
+    std::vector<ListText::Lines> pieces(size_t(RecordFile::scanSlots()));
+    const qint64 size = layout.recordSize();
+    Archive(path, int(size))
+        .scanBlocks(
+            [&](int slot, qint64 first, const char *records, qint64 count) {
+                ListText::Lines &piece = pieces[size_t(slot)];
+                for (qint64 i = 0; i < count; ++i) {
+                    const RecordView view(layout, records + i * size);
+                    if (!keep || keep(view))
+                        addLine(view, first + i, piece);
+                }
+            },
+            [&](int slot) { lines.takeFrom(pieces[size_t(slot)]); });
 }
 
 ListText::Lines collect(const QString &path, const RecordLayout &layout, const Keep &keep,

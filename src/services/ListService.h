@@ -26,6 +26,8 @@ struct Criterion
     QString text; // as typed: not trimmed; blank (empty after trimming) means "any"
 };
 
+// Both are called on the scanning threads, for several records at once: they must not change
+// anything they share.
 using Keep = std::function<bool(const RecordView &)>;
 // Adds the line of a kept record, with its position, to the list.
 using AddLine = std::function<void(const RecordView &, qint64 position, ListText::Lines &)>;

@@ -5,6 +5,9 @@
 #include "core/SysIo.h"
 
 #include <QtTest>
+#include <atomic>
+#include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,8 @@ private Q_SLOTS:
     void overwriteIfUnchangedDetectsAnotherWriter();
     void scanVisitsInFileOrderAcrossBlocks_data();
     void scanVisitsInFileOrderAcrossBlocks();
+    void threadedScanHandsOverInFileOrder_data();
+    void threadedScanHandsOverInFileOrder();
     void writeLockWaitsThenFails();
 };
 
@@ -177,6 +182,97 @@ void TestRecordFile::scanVisitsInFileOrderAcrossBlocks()
     QCOMPARE(seen.size(), visited);
     for (int i = 0; i < seen.size(); ++i)
         QCOMPARE(seen[i], i);
+}
+
+// The threaded scan: every block is worked on by whichever thread read it, into that thread's
+// slot, and handed over in file order. After a failure, exactly the blocks before the failing
+// one have been handed over.
+void TestRecordFile::threadedScanHandsOverInFileOrder_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("failAt");  // the record whose block fails, -1 for none
+    QTest::addColumn<QString>("how"); // "read", "work" or "deliver"
+    QTest::addColumn<bool>("shortReads");
+    // clang-format off
+    QTest::newRow("empty") << 0 << -1 << "" << false;
+    QTest::newRow("one record") << 1 << -1 << "" << false;
+    QTest::newRow("many blocks") << 3000 << -1 << "" << false;
+    QTest::newRow("many blocks, short reads") << 3000 << -1 << "" << true;
+    QTest::newRow("first block's read fails") << 3000 << 0 << "read" << false;
+    QTest::newRow("a middle block's read fails") << 3000 << 1700 << "read" << false;
+    QTest::newRow("the last block's read fails") << 3000 << 2999 << "read" << false;
+    QTest::newRow("the work on a middle block fails") << 3000 << 1200 << "work" << false;
+    QTest::newRow("handing over a middle block fails") << 3000 << 900 << "deliver" << false;
+    QTest::newRow("a read fails in a small file") << 60 << 59 << "read" << false;
+    // clang-format on
+}
+
+void TestRecordFile::threadedScanHandsOverInFileOrder()
+{
+    QFETCH(int, records);
+    QFETCH(int, failAt);
+    QFETCH(QString, how);
+    QFETCH(bool, shortReads);
+    TestFolder dir;
+    constexpr int big = 4886;
+    QByteArray content(qsizetype(records) * big, '\0');
+    for (int i = 0; i < records; ++i)
+        std::memcpy(content.data() + qsizetype(i) * big, &i, sizeof i);
+    dir.write(QStringLiteral("2024.pre"), content);
+
+    const qint64 failOffset = failAt < 0 ? -1 : qint64(failAt) * big;
+    SysIo::setReadFaultHook([&](off_t offset, size_t count) {
+        if (how == QLatin1String("read") && offset <= failOffset && failOffset < offset + off_t(count))
+            return EIO;
+        return shortReads ? -1 : 0;
+    });
+    // What each slot holds: the markers of its block's records, checked against their positions.
+    std::vector<QList<int>> slots(size_t(RecordFile::scanSlots()));
+    std::atomic<qint64> perBlock{0}; // records in a whole block, once one was seen
+    QList<int> handedOver;
+    std::atomic<bool> handingOver{false};
+    bool overlapped = false;
+    bool failed = false;
+    try {
+        Archive(dir.file(QStringLiteral("2024.pre")), big)
+            .scanBlocks(
+                [&](int slot, qint64 first, const char *bytes, qint64 count) {
+                    QList<int> &mine = slots[size_t(slot)];
+                    mine.clear();
+                    if (first == 1)
+                        perBlock = count;
+                    for (qint64 i = 0; i < count; ++i) {
+                        int v;
+                        std::memcpy(&v, bytes + i * big, sizeof v);
+                        mine << (v == first + i - 1 ? v : -1);
+                        if (how == QLatin1String("work") && v == failAt)
+                            throw std::runtime_error("work");
+                    }
+                },
+                [&](int slot) {
+                    overlapped |= handingOver.exchange(true);
+                    const QList<int> &mine = slots[size_t(slot)];
+                    if (how == QLatin1String("deliver") && mine.contains(failAt))
+                        throw std::runtime_error("deliver");
+                    handedOver << mine;
+                    handingOver = false;
+                });
+    } catch (const ArchiveError &) {
+        failed = how == QLatin1String("read");
+    } catch (const std::runtime_error &e) {
+        failed = how == QLatin1String(e.what());
+    }
+    SysIo::clearFaultHook();
+    QVERIFY(!overlapped);
+    QCOMPARE(failed, failAt >= 0);
+    for (int i = 0; i < handedOver.size(); ++i)
+        QCOMPARE(handedOver[i], i);
+    if (failAt < 0)
+        QCOMPARE(handedOver.size(), records);
+    else if (failAt < perBlock || perBlock == 0) // the first block failed
+        QCOMPARE(handedOver.size(), 0);
+    else // exactly the blocks before the failing one
+        QCOMPARE(handedOver.size(), failAt / perBlock * perBlock);
 }
 
 void TestRecordFile::writeLockWaitsThenFails()

@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QtTest>
+#include <algorithm>
 
 using Texts = QList<QPair<int, QString>>;
 Q_DECLARE_METATYPE(Texts)
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void criteria_data();
     void criteria();
     void orderKeepsPositions();
+    void largeArchive();
     void missingArchive();
     void keywordJump_data();
     void keywordJump();
@@ -195,6 +197,44 @@ void TestListService::orderKeepsPositions()
     }
     QCOMPARE(names, (QStringList{"bianchi", "Bianco", "Rossi", "Rossi", "rossi", "_Prova"}));
     QCOMPARE(positions, (QList<qint64>{3, 5, 1, 4, 6, 2}));
+}
+
+// Enough customers for the scan to run on several threads: the lines come out as one pass in
+// file order would give them, and sorted with equal lines in file order.
+void TestListService::largeArchive()
+{
+    TestFolder folder;
+    const QString path = folder.file(QStringLiteral("Clienti.pro"));
+    const QStringList names{"ROSSI", "GROSSI", "BIANCHI", "ROSA", "VERDI", "ROSSETTI", "ROSSI"};
+    QStringList surnames;
+    for (int i = 0; i < 3000; ++i)
+        surnames << names[(i * 5 + i / 7) % names.size()];
+    writeArchive(path, customers(surnames));
+    const ArchiveKind &kind = ArchiveKinds::get(ArchiveKindId::Customers);
+
+    ListText::Lines inFileOrder;
+    ListService::scanInto(path, *kind.layout, {}, ListService::linesOf(kind.search.line),
+                          ListService::Missing::Empty, inFileOrder);
+    QCOMPARE(inFileOrder.size(), 3000);
+    for (qsizetype i = 0; i < inFileOrder.size(); ++i) {
+        QCOMPARE(inFileOrder.position(i), i + 1);
+        QVERIFY(inFileOrder.text(i).startsWith(surnames[i] + QStringLiteral(" Mario")));
+    }
+
+    // Upper-case names and one first name: the list order is the order of the surnames' bytes.
+    QList<qint64> expected;
+    for (int i = 0; i < surnames.size(); ++i) {
+        if (surnames[i].contains(QStringLiteral("ROSS")))
+            expected << i + 1;
+    }
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](qint64 a, qint64 b) { return surnames[a - 1] < surnames[b - 1]; });
+    const auto found = ListService::search(kind, path, {{Clienti::Cognome, QStringLiteral("ross")}},
+                                           ListService::Missing::Empty);
+    QList<qint64> positions;
+    for (qsizetype i = 0; i < found.size(); ++i)
+        positions << found.position(i);
+    QCOMPARE(positions, expected);
 }
 
 void TestListService::missingArchive()
