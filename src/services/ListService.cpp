@@ -23,7 +23,7 @@ void scanInto(const QString &path, const RecordLayout &layout, const Keep &keep,
     if (missing == Missing::Empty && !QFileInfo::exists(path))
         return;
     // Each scanning thread builds its blocks' lines apart; they join the list in file order.
-    std::vector<ListText::Lines> pieces(size_t(RecordFile::scanSlots()));
+    std::vector<ListText::Lines> pieces(static_cast<size_t>(RecordFile::scanSlots()));
     const qint64 size = layout.recordSize();
     Archive(path, int(size))
         .scanBlocks(

@@ -227,7 +227,7 @@ void TestRecordFile::threadedScanHandsOverInFileOrder()
         return shortReads ? -1 : 0;
     });
     // What each slot holds: the markers of its block's records, checked against their positions.
-    std::vector<QList<int>> slots(size_t(RecordFile::scanSlots()));
+    std::vector<QList<int>> slots(static_cast<size_t>(RecordFile::scanSlots()));
     std::atomic<qint64> perBlock{0}; // records in a whole block, once one was seen
     QList<int> handedOver;
     std::atomic<bool> handingOver{false};
