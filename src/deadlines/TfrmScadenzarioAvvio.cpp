@@ -4,6 +4,7 @@
 #include "TfrmScadenzario.h"
 #include "platform/Platform.h"
 #include "shell/Help.h"
+#include "shell/MenuPage.h"
 #include "shell/PictureButton.h"
 #include "shell/ShellLook.h"
 #include "shell/card/KeyFilters.h"
@@ -20,34 +21,8 @@
 
 namespace {
 
-QFrame *whiteCard(const QString &name)
-{
-    auto *card = new QFrame;
-    card->setObjectName(name);
-    card->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid %2; "
-                                       "border-radius: 12px; }")
-                            .arg(name, ShellLook::Palette::border.name()));
-    return card;
-}
-
-QLabel *heading(const QString &text, qreal scale = 1.3)
-{
-    auto *label = new QLabel(text);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    font.setBold(true);
-    label->setFont(font);
-    ShellLook::setTextColour(label, ShellLook::Palette::navy);
-    return label;
-}
-
-QLabel *text(const QString &name, const QString &words)
-{
-    auto *label = new QLabel(words);
-    label->setObjectName(name);
-    ShellLook::setTextColour(label, ShellLook::Palette::muted);
-    return label;
-}
+// The cards' headings, smaller than a menu page's.
+constexpr qreal kHeadingScale = 1.3;
 
 QToolButton *pictureButton(const QString &name, const QString &icon, const QString &word,
                            Qt::ToolButtonStyle style = Qt::ToolButtonTextBesideIcon)
@@ -78,15 +53,12 @@ QWidget *TfrmScadenzario::buildStartPanel()
 {
     auto *panel = new QWidget;
     panel->setObjectName(QStringLiteral("panAvvio"));
-    QPalette page = panel->palette();
-    page.setColor(QPalette::Window, ShellLook::Palette::page);
-    panel->setPalette(page);
-    panel->setAutoFillBackground(true);
+    MenuPage::paintPage(panel);
 
     auto *title = new QHBoxLayout;
     auto *picture = new QLabel;
     picture->setPixmap(QIcon::fromTheme(QStringLiteral("office-calendar")).pixmap(56, 56));
-    QLabel *imgTitolo = heading(QStringLiteral("SCADENZARIO E APPUNTAMENTI"), 1.9);
+    QLabel *imgTitolo = MenuPage::heading(QStringLiteral("SCADENZARIO E APPUNTAMENTI"), nullptr, 1.9);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     title->addStretch();
     title->addWidget(picture);
@@ -121,13 +93,12 @@ QWidget *TfrmScadenzario::buildStartPanel()
 
 QWidget *TfrmScadenzario::buildYearChoice()
 {
-    QFrame *card = whiteCard(QStringLiteral("cardAnno"));
+    QFrame *card = MenuPage::whiteCard(QStringLiteral("cardAnno"));
     card->setFixedWidth(460);
 
-    QLabel *lblInfo05 =
-        text(QStringLiteral("lblInfo05"),
-             QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."));
-    lblInfo05->setWordWrap(true);
+    QLabel *lblInfo05 = MenuPage::mutedLabel(
+        QStringLiteral("lblInfo05"),
+        QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."));
 
     txtAnno = new QLineEdit;
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
@@ -156,28 +127,31 @@ QWidget *TfrmScadenzario::buildYearChoice()
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(28, 22, 28, 24);
     layout->setSpacing(10);
-    layout->addWidget(heading(QStringLiteral("Archivio annuale")));
+    layout->addWidget(MenuPage::heading(QStringLiteral("Archivio annuale"), nullptr, kHeadingScale));
     layout->addWidget(lblInfo05);
     layout->addSpacing(6);
-    layout->addWidget(
-        text(QStringLiteral("lblIstruzioni"), QStringLiteral("Indicare l'anno solare e premere Apri.")));
+    layout->addWidget(MenuPage::mutedLine(QStringLiteral("lblIstruzioni"),
+                                          QStringLiteral("Indicare l'anno solare e premere Apri.")));
     layout->addLayout(yearRow);
     return card;
 }
 
 QWidget *TfrmScadenzario::buildCalendarSide()
 {
-    QFrame *card = whiteCard(QStringLiteral("cardCalendario"));
+    QFrame *card = MenuPage::whiteCard(QStringLiteral("cardCalendario"));
 
     auto *info = new QVBoxLayout;
     info->setSpacing(2);
-    info->addWidget(heading(QStringLiteral("Calendario")));
+    info->addWidget(MenuPage::heading(QStringLiteral("Calendario"), nullptr, kHeadingScale));
     info->addSpacing(6);
-    info->addWidget(text(QStringLiteral("lblInfo01"), QStringLiteral("Selezionare una data dal calendario")));
+    info->addWidget(MenuPage::mutedLine(QStringLiteral("lblInfo01"),
+                                        QStringLiteral("Selezionare una data dal calendario")));
+    info->addWidget(MenuPage::mutedLine(QStringLiteral("lblInfo02"),
+                                        QStringLiteral("e fare clic sui pulsanti in calce per")));
+    info->addWidget(MenuPage::mutedLine(QStringLiteral("lblInfo03"),
+                                        QStringLiteral("visualizzare le scadenze relative a")));
     info->addWidget(
-        text(QStringLiteral("lblInfo02"), QStringLiteral("e fare clic sui pulsanti in calce per")));
-    info->addWidget(text(QStringLiteral("lblInfo03"), QStringLiteral("visualizzare le scadenze relative a")));
-    info->addWidget(text(QStringLiteral("lblInfo04"), QStringLiteral("un giorno o a un mese dell'anno.")));
+        MenuPage::mutedLine(QStringLiteral("lblInfo04"), QStringLiteral("un giorno o a un mese dell'anno.")));
 
     calAppuntamenti = new QCalendarWidget;
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
@@ -213,7 +187,7 @@ QWidget *TfrmScadenzario::buildCalendarSide()
 
 QWidget *TfrmScadenzario::buildAlertSide()
 {
-    QFrame *card = whiteCard(QStringLiteral("cardAvviso"));
+    QFrame *card = MenuPage::whiteCard(QStringLiteral("cardAvviso"));
     card->setFixedWidth(460);
 
     // Room for the alert: one of the two banners shows once the imminent deadlines are counted.
@@ -239,17 +213,17 @@ QWidget *TfrmScadenzario::buildAlertSide()
     connect(btnOK, &QPushButton::clicked, this, &TfrmScadenzario::btnOKClick);
 
     auto *okRow = new QHBoxLayout;
-    QLabel *lblOK =
-        text(QStringLiteral("lblOK"), QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."));
-    lblOK->setWordWrap(true);
+    QLabel *lblOK = MenuPage::mutedLabel(QStringLiteral("lblOK"),
+                                         QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."));
     okRow->addWidget(lblOK, 1);
     okRow->addWidget(btnOK);
 
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(28, 22, 28, 24);
     layout->setSpacing(10);
-    layout->addWidget(heading(QStringLiteral("Scadenze imminenti")));
-    layout->addWidget(text(QStringLiteral("lblInfo06"), QStringLiteral("Visualizza le scadenze imminenti.")));
+    layout->addWidget(MenuPage::heading(QStringLiteral("Scadenze imminenti"), nullptr, kHeadingScale));
+    layout->addWidget(MenuPage::mutedLine(QStringLiteral("lblInfo06"),
+                                          QStringLiteral("Visualizza le scadenze imminenti.")));
     layout->addWidget(bkgAvviso);
     layout->addStretch();
     layout->addLayout(okRow);
@@ -258,25 +232,11 @@ QWidget *TfrmScadenzario::buildAlertSide()
 
 QWidget *TfrmScadenzario::buildStartBar()
 {
-    auto *bar = new QFrame;
-    bar->setObjectName(QStringLiteral("startBar"));
-    bar->setStyleSheet(QStringLiteral("QFrame#startBar { background: white; border-top: 1px solid %1; }")
-                           .arg(ShellLook::Palette::border.name()));
-
-    imgGuida =
-        pictureButton(QStringLiteral("imgGuida"), QStringLiteral("help-contents"), QStringLiteral("Guida"));
-    imgEsci =
-        pictureButton(QStringLiteral("imgEsci"), QStringLiteral("application-exit"), QStringLiteral("Esci"));
-    imgGuida->setAutoRaise(true);
-    imgEsci->setAutoRaise(true);
+    MenuPage::Bar buttons{};
+    QFrame *bar = MenuPage::bottomBar(this, &buttons);
+    imgGuida = buttons.guida;
+    imgEsci = buttons.esci;
     connect(imgGuida, &QToolButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
-    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
-
-    auto *layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(16, 8, 16, 8);
-    layout->addWidget(imgGuida);
-    layout->addStretch();
-    layout->addWidget(imgEsci);
     return bar;
 }
 

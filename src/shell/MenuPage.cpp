@@ -21,44 +21,18 @@ QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &
     return button;
 }
 
-QWidget *bottomBar(QWidget *window, Bar *buttons)
-{
-    auto *bar = new QFrame(window);
-    bar->setObjectName(QStringLiteral("bottomBar"));
-    bar->setStyleSheet(QStringLiteral("QFrame#bottomBar { background: white; border-top: 1px solid %1; }")
-                           .arg(ShellLook::Palette::border.name()));
-    buttons->guida = pictureButton(bar, QStringLiteral("imgGuida"), QStringLiteral("help-contents"),
-                                   QStringLiteral("Guida"));
-    buttons->esci = pictureButton(bar, QStringLiteral("imgEsci"), QStringLiteral("application-exit"),
-                                  QStringLiteral("Esci"));
-    auto *layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(16, 8, 16, 8);
-    layout->addWidget(buttons->guida);
-    layout->addStretch();
-    layout->addWidget(buttons->esci);
-    QObject::connect(buttons->esci, &QToolButton::clicked, window, &QWidget::close);
-    return bar;
-}
-
 } // namespace
 
 QFrame *card(QWidget *window, int width)
 {
-    auto *card = new QFrame(window);
-    card->setObjectName(QStringLiteral("card"));
-    card->setStyleSheet(
-        QStringLiteral("QFrame#card { background: white; border: 1px solid %1; border-radius: 12px; }")
-            .arg(ShellLook::Palette::border.name()));
+    QFrame *card = whiteCard(QStringLiteral("card"), window);
     card->setFixedWidth(width);
     return card;
 }
 
 Bar layOut(QWidget *window, const QString &subtitle, QFrame *card)
 {
-    QPalette page = window->palette();
-    page.setColor(QPalette::Window, ShellLook::Palette::page);
-    window->setPalette(page);
-    window->setAutoFillBackground(true);
+    paintPage(window);
 
     auto *centre = new QHBoxLayout;
     centre->addStretch();
@@ -77,11 +51,48 @@ Bar layOut(QWidget *window, const QString &subtitle, QFrame *card)
     return buttons;
 }
 
-QLabel *heading(const QString &text, QWidget *parent)
+void paintPage(QWidget *window)
+{
+    QPalette page = window->palette();
+    page.setColor(QPalette::Window, ShellLook::Palette::page);
+    window->setPalette(page);
+    window->setAutoFillBackground(true);
+}
+
+QFrame *whiteCard(const QString &name, QWidget *parent)
+{
+    auto *card = new QFrame(parent);
+    card->setObjectName(name);
+    card->setStyleSheet(
+        QStringLiteral("QFrame#%1 { background: white; border: 1px solid %2; border-radius: 12px; }")
+            .arg(name, ShellLook::Palette::border.name()));
+    return card;
+}
+
+QFrame *bottomBar(QWidget *window, Bar *buttons)
+{
+    auto *bar = new QFrame(window);
+    bar->setObjectName(QStringLiteral("bottomBar"));
+    bar->setStyleSheet(QStringLiteral("QFrame#bottomBar { background: white; border-top: 1px solid %1; }")
+                           .arg(ShellLook::Palette::border.name()));
+    buttons->guida = pictureButton(bar, QStringLiteral("imgGuida"), QStringLiteral("help-contents"),
+                                   QStringLiteral("Guida"));
+    buttons->esci = pictureButton(bar, QStringLiteral("imgEsci"), QStringLiteral("application-exit"),
+                                  QStringLiteral("Esci"));
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(16, 8, 16, 8);
+    layout->addWidget(buttons->guida);
+    layout->addStretch();
+    layout->addWidget(buttons->esci);
+    QObject::connect(buttons->esci, &QToolButton::clicked, window, &QWidget::close);
+    return bar;
+}
+
+QLabel *heading(const QString &text, QWidget *parent, qreal scale)
 {
     auto *heading = new QLabel(text, parent);
     QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.6);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * scale);
     headingFont.setBold(true);
     heading->setFont(headingFont);
     ShellLook::setTextColour(heading, ShellLook::Palette::navy);
@@ -90,9 +101,15 @@ QLabel *heading(const QString &text, QWidget *parent)
 
 QLabel *mutedLabel(const QString &name, const QString &text, QWidget *parent)
 {
+    QLabel *label = mutedLine(name, text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel *mutedLine(const QString &name, const QString &text, QWidget *parent)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setWordWrap(true);
     ShellLook::setTextColour(label, ShellLook::Palette::muted);
     return label;
 }

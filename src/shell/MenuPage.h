@@ -25,9 +25,19 @@ QFrame *card(QWidget *window, int width);
 // Lays the page out around `card` and returns the bar's buttons.
 Bar layOut(QWidget *window, const QString &subtitle, QFrame *card);
 
+// The pieces of a page, for the pages laid out otherwise (the deadlines' start panel).
+// The page colour behind the window.
+void paintPage(QWidget *window);
+// A white card with rounded corners; `name` is its object name.
+QFrame *whiteCard(const QString &name, QWidget *parent = nullptr);
+// The bar with Guida and Esci along the bottom; Esci closes `window`.
+QFrame *bottomBar(QWidget *window, Bar *buttons);
+
 // The pieces of the card.
-QLabel *heading(const QString &text, QWidget *parent);
-QLabel *mutedLabel(const QString &name, const QString &text, QWidget *parent);
+QLabel *heading(const QString &text, QWidget *parent = nullptr, qreal scale = 1.6);
+// Muted words: a text that wraps, or a line of its own.
+QLabel *mutedLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
+QLabel *mutedLine(const QString &name, const QString &text, QWidget *parent = nullptr);
 // The larger font of the card's field and its caption.
 QFont fieldFont(const QFont &base);
 QPushButton *mainButton(const QString &name, const QString &text, QWidget *parent);
