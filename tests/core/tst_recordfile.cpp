@@ -18,6 +18,17 @@ QByteArray rec(char c)
     return QByteArray(R, c);
 }
 
+// Large records, so that a scan needs many blocks; each begins with its 0-based number.
+constexpr int big = 4886;
+
+void writeNumbered(TestFolder &dir, int records)
+{
+    QByteArray content(qsizetype(records) * big, '\0');
+    for (int i = 0; i < records; ++i)
+        std::memcpy(content.data() + qsizetype(i) * big, &i, sizeof i);
+    dir.write(QStringLiteral("2024.pre"), content);
+}
+
 } // namespace
 
 class TestRecordFile : public QObject
@@ -152,11 +163,7 @@ void TestRecordFile::scanVisitsInFileOrderAcrossBlocks()
     QFETCH(bool, shortReads);
     QFETCH(int, visited);
     TestFolder dir;
-    constexpr int big = 4886;
-    QByteArray content(qsizetype(records) * big, '\0');
-    for (int i = 0; i < records; ++i)
-        std::memcpy(content.data() + qsizetype(i) * big, &i, sizeof i);
-    dir.write(QStringLiteral("2024.pre"), content);
+    writeNumbered(dir, records);
 
     int reads = 0;
     SysIo::setFaultHook([&](SysIo::Call call) {
@@ -214,11 +221,7 @@ void TestRecordFile::threadedScanHandsOverInFileOrder()
     QFETCH(QString, how);
     QFETCH(bool, shortReads);
     TestFolder dir;
-    constexpr int big = 4886;
-    QByteArray content(qsizetype(records) * big, '\0');
-    for (int i = 0; i < records; ++i)
-        std::memcpy(content.data() + qsizetype(i) * big, &i, sizeof i);
-    dir.write(QStringLiteral("2024.pre"), content);
+    writeNumbered(dir, records);
 
     const qint64 failOffset = failAt < 0 ? -1 : qint64(failAt) * big;
     SysIo::setReadFaultHook([&](off_t offset, size_t count) {
